@@ -1,0 +1,103 @@
+#pragma once
+
+#include "document/prompts.h"
+#include "document/skin.h"
+
+#include <QObject>
+
+#include <memory>
+
+class QAction;
+class QMenu;
+class MainWindow;
+class ToolWindow;
+class LoadingWindow;
+class AboutWindow;
+
+// The program's one application object: owns the open skin, the editor window, the
+// toolbox and the menus, and carries out the menu commands. Create it after the
+// QApplication; tests create a fresh one with scripted Prompts for every case.
+class App : public QObject
+{
+    Q_OBJECT
+
+public:
+    // With no prompts the real dialogs are used.
+    explicit App(std::unique_ptr<Prompts> prompts = nullptr, QObject *parent = nullptr);
+    ~App() override;
+
+    // Builds the menus, shows the editor window and places the toolbox beside it.
+    void Open();
+
+    Skin &skin() { return m_skin; }
+    const Skin &skin() const { return m_skin; }
+    MainWindow *mainWindow() const { return m_mainWindow; }
+    ToolWindow *toolWindow() const { return m_toolWindow; }
+    Prompts &prompts() const { return *m_prompts; }
+
+    // --- the selected element's working copy (selection lives in MainWindow)
+    void initializeElementArr();
+    QByteArray getElement(int column) const { return m_skin.getElement(column); }
+    // Writes ElementArr back and marks the skin and the editor window modified.
+    void setElement(ElementTable &table);
+    void markSkinModified();
+
+    // --- skin pixels <-> window pixels at the toolbox's zoom
+    double zoomFactor() const;
+    int getRoundZoomValue(const QByteArray &value, const QByteArray &offset = {}) const;
+    QByteArray setRoundZoomValue(int windowPixels, const QByteArray &offset = {}) const;
+
+    // --- messages
+    void ErrorMessage(const QString &heading, const QString &text);
+    void ValidateErrorMessage(QList<int> &codes);
+    bool checkBackgroundDimensions(int width, int height, const QString &mode);
+
+    // Page mode or popup mode; the drawer's "Pages" / "Popups" choice once it exists.
+    bool isPopupMode() const { return m_popupMode; }
+    void setPopupMode(bool popupMode) { m_popupMode = popupMode; }
+    // Shows a page or popup of the open skin in the editor (the drawer's job later).
+    void showPage(int index);
+    void showPopup(int index);
+
+    // --- reading and writing
+    // With no path the user picks the file; cancelling changes nothing and is true.
+    // A refused file leaves the open skin as it was and returns false.
+    bool readMainSkinFile(const QString &path = {});
+    // True when everything was written; otherwise the user has been told what was not.
+    bool write();
+    // True when the user cancelled, or when saving failed, so nothing unsaved is lost.
+    bool saveChangesDialog();
+
+    // --- menus
+    void EnableMenuItems();
+    QAction *menuAction(const QString &name) const; // by item name: "MenuSave", "MenuOpen" ...
+    QMenu *menu(const QString &name) const;           // "AblageMenu", "BearbeitenMenu", "SkinMenu", "HelpMenu"
+
+    void MenuNew_Action();
+    void MenuOpen_Action();
+    void MenuSave_Action();
+    void MenuSkinEigenschaften_Action();
+    void MenuHelp_Action();
+    void MenuFAQ_Action();
+    void MenuAbout_Action();
+    // Closes the editor window (asking first) and quits.
+    void quit();
+
+    AboutWindow *aboutWindow() const { return m_aboutWindow; }
+    LoadingWindow *loadingWindow() const { return m_loadingWindow; }
+
+    static QString versionText();
+
+private:
+    void buildMenus();
+    void installSkin(Skin &&skin);
+    void showFirstPageOrPopup();
+
+    Skin m_skin;
+    std::unique_ptr<Prompts> m_prompts;
+    MainWindow *m_mainWindow = nullptr;
+    ToolWindow *m_toolWindow = nullptr;
+    LoadingWindow *m_loadingWindow = nullptr;
+    AboutWindow *m_aboutWindow = nullptr;
+    bool m_popupMode = false;
+};

@@ -1,0 +1,131 @@
+#pragma once
+
+#include "elementtable.h"
+#include "recordformat.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// One row of PageProperties or PopUpProperties.
+struct PageRow
+{
+    QByteArray Number;
+    QByteArray File; // model path of the page or popup file
+    QByteArray Name;
+    bool operator==(const PageRow &other) const
+    {
+        return Number == other.Number && File == other.File && Name == other.Name;
+    }
+};
+
+// The whole open skin as the skin files hold it, plus the little state that says which
+// page or popup is shown. A plain value: reading a skin builds a fresh one, so nothing
+// of the previous skin can leak into the next.
+class Skin
+{
+public:
+    static constexpr int DefaultSlots = 20;
+    static constexpr int PopupRowSlots = 2; // LOCATION and POPUP_BEHAVIOUR rows per popup
+    static constexpr int UIColorCount = 6;
+
+    // Names of the SkinUIColors entries.
+    enum UIColor { MenuBackground, MenuForeground, MenuSelection, MenuSelectedText, MenuDialogBackground, MenuButton };
+
+    Skin();
+
+    // --- the skin's own values
+    QByteArray SkinTitle;
+    QByteArray SkinAuthor;
+    QByteArray SkinComment;
+    bool isSkinUIColors = false;
+    QList<QByteArray> SkinUIColors; // always UIColorCount entries
+
+    QString AbsolutPathToSkin; // host path of the skin folder, ending with "/"
+    QString MainSkinFile;      // file name of the main skin file in that folder
+
+    QList<PageRow> PageProperties;
+    QList<PageRow> PopUpProperties;
+    QList<QByteArray> DeleteFiles; // model paths to delete at the next save
+    QList<bool> PageLoadingError;
+    QList<bool> PopupLoadingError;
+
+    // One entry per page (popup).
+    QList<QByteArray> FullscreenProperties;
+    QList<QByteArray> BackgroundProperties;
+    QList<QByteArray> PopupBackgroundProperties;
+
+    ElementTable ButtonProperties{ButtonColumn::Count};
+    ElementTable ButtonMaskProperties{ButtonMaskColumn::Count};
+    ElementTable PictureProperties{PictureColumn::Count};
+    ElementTable PictureMaskProperties{PictureMaskColumn::Count};
+    ElementTable LockIconProperties{PictureMaskColumn::Count};
+    ElementTable TrashProperties{PictureMaskColumn::Count};
+    ElementTable TodayIndicatorProperties{TodayIndicatorColumn::Count};
+    ElementTable LabelProperties{LabelColumn::Count};
+    ElementTable TodayProperties{TodayColumn::Count};
+    ElementTable PopupLocationProperties{LocationColumn::Count};
+    ElementTable PopupBehaviourProperties{BehaviourColumn::Count};
+    ElementTable PopupButtonProperties{ButtonColumn::Count};
+    ElementTable PopupButtonMaskProperties{ButtonMaskColumn::Count};
+    ElementTable PopupPictureProperties{PictureColumn::Count};
+    ElementTable PopupPictureMaskProperties{PictureMaskColumn::Count};
+    ElementTable PopupLabelProperties{LabelColumn::Count};
+
+    // Working copy of the selected element's record.
+    QList<QByteArray> ElementArr;
+
+    // --- which page or popup is shown
+    int ActivePage = -1;
+    int ActivePopup = -1;
+    bool isPageActive = false;
+    bool isPopupActive = false;
+
+    // --- life-cycle flags
+    bool SkinLoaded = false;
+    bool isSkinModified = false;
+    bool newSkin = false;
+    bool newPage = false;
+    bool newPopup = false;
+
+    int pageCounter() const { return int(PageProperties.size()) - 1; }
+    int popupCounter() const { return int(PopUpProperties.size()) - 1; }
+
+    // Empties the skin: a fresh model.
+    void initializeVars() { *this = Skin(); }
+
+    // kind "page" or "popup", letter case ignored; any other kind changes nothing.
+    void setActivePage(int index, const QString &kind);
+    // The plane every element operation uses.
+    int getActivePage() const;
+
+    // Position of an element kind in the drawer's list for kind "Page" or "Popup";
+    // -1 when the identifier is not in that list, 0 for any other kind.
+    static int getIndexForElement(const QString &identifier, const QString &kind);
+    // The table an element identifier ("Bt", "PLab", "PBac" ...) names; nullptr for none.
+    ElementTable *tableForElement(const QString &identifier);
+    const ElementTable *tableForElement(const QString &identifier) const;
+
+    // Copies the record at (getActivePage, slot) of the identifier's table into ElementArr.
+    void initializeElementArr(const QString &activeElement, int activeCanvasIndex);
+    // Empty when the column is beyond the working copy.
+    QByteArray getElement(int column) const;
+    // Writes ElementArr back into `table` at (getActivePage, slot) and marks the skin modified.
+    void setElement(ElementTable &table, int activeCanvasIndex);
+
+    // Sizes FullscreenProperties, BackgroundProperties, PageLoadingError and every page
+    // table to the page rows (and likewise for popups), never dropping an element.
+    void sizePageTables();
+    void sizePopupTables();
+
+    // The element tables of a page (popup) file in the order the writer writes them,
+    // each with its record format and the key column the writer tests.
+    struct TableBinding
+    {
+        ElementTable Skin::*table;
+        const RecordFormat &(*format)();
+        int keyColumn;
+    };
+    static const QList<TableBinding> &pageTables();
+    static const QList<TableBinding> &popupTables(); // LOCATION first, POPUP_BEHAVIOUR second
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "skin.h"
+
+#include <QString>
+
+#include <functional>
+
+// Reads a skin folder into a fresh Skin, starting from its main skin file.
+class SkinReader
+{
+public:
+    // The name of the file being read and the percentage done, for the loading window.
+    using Progress = std::function<void(const QString &fileName, int percent)>;
+
+    struct Result
+    {
+        bool ok = false;
+        QString error; // for the user, names the file; "Not a valid Velmora Skin!" for a non-skin
+        Skin skin;     // SkinLoaded true when ok
+    };
+
+    static Result readMainSkinFile(const QString &mainSkinFilePath, const Progress &progress = {});
+
+    // The steps of readMainSkinFile, public for the tests.
+    static void readPageFiles(Skin &skin, const Progress &progress = {});
+    static void readPopupFiles(Skin &skin, const Progress &progress = {});
+
+    // Integer part of 100 / last * i, 0 when last is 0.
+    static int progressPercent(int index, int lastIndex);
+};
