@@ -2,6 +2,9 @@
 
 #include "editor/mainwindow.h"
 #include "toolbox/toolwindow.h"
+#include "widgets/carbondeclares.h"
+#include "document/validation.h"
+#include "document/zoom.h"
 
 // Placeholder until the shell is written: enough to link.
 App::App(std::unique_ptr<Prompts> prompts, QObject *parent)
@@ -19,15 +22,42 @@ App::~App()
 }
 
 void App::Open() { m_mainWindow->show(); }
-void App::initializeElementArr() {}
-void App::setElement(ElementTable &table) { m_skin.setElement(table, m_mainWindow->ActiveCanvasIndex); }
-void App::markSkinModified() { m_skin.isSkinModified = true; }
+void App::initializeElementArr()
+{
+    m_skin.initializeElementArr(m_mainWindow->ActiveElement, m_mainWindow->ActiveCanvasIndex);
+}
+void App::setElement(ElementTable &table)
+{
+    m_skin.setElement(table, m_mainWindow->ActiveCanvasIndex);
+    markSkinModified();
+}
+void App::markSkinModified()
+{
+    m_skin.isSkinModified = true;
+    CarbonDeclares::SetWindowModified(m_mainWindow, true);
+}
 double App::zoomFactor() const { return m_toolWindow->ZoomFaktor; }
-int App::getRoundZoomValue(const QByteArray &, const QByteArray &) const { return 0; }
-QByteArray App::setRoundZoomValue(int, const QByteArray &) const { return {}; }
-void App::ErrorMessage(const QString &, const QString &) {}
-void App::ValidateErrorMessage(QList<int> &) {}
-bool App::checkBackgroundDimensions(int, int, const QString &) { return false; }
+int App::getRoundZoomValue(const QByteArray &value, const QByteArray &offset) const
+{
+    return Zoom::getRoundZoomValue(value, offset, zoomFactor());
+}
+QByteArray App::setRoundZoomValue(int windowPixels, const QByteArray &offset) const
+{
+    return Zoom::setRoundZoomValue(windowPixels, offset, zoomFactor());
+}
+void App::ErrorMessage(const QString &heading, const QString &text)
+{
+    Validation::ErrorMessage(heading, text, *m_prompts);
+}
+void App::ValidateErrorMessage(QList<int> &codes)
+{
+    Validation::ValidateErrorMessage(codes, *m_prompts);
+}
+bool App::checkBackgroundDimensions(int width, int height, const QString &mode)
+{
+    return Validation::checkBackgroundDimensions(width, height, mode,
+                                                 m_skin.FullscreenProperties.value(m_skin.getActivePage()), *m_prompts);
+}
 void App::showPage(int) {}
 void App::showPopup(int) {}
 bool App::readMainSkinFile(const QString &) { return false; }
