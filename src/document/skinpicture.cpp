@@ -1,0 +1,1 @@
+// implemented by the editor engineer
