@@ -14,6 +14,7 @@ bool MainWindow::PageAction() { return true; }
 bool MainWindow::PopupAction() { return true; }
 bool MainWindow::deleteAllPageElements() { return true; }
 bool MainWindow::deleteAllPopupElements(bool) { return true; }
+void MainWindow::clearAll() {}
 int MainWindow::getElementCounter(const QString &) const { return 0; }
 void MainWindow::setPhoneFrame(double) {}
 QWidget *MainWindow::phoneView() const { return centralWidget(); }

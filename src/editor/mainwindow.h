@@ -28,6 +28,8 @@ public:
     bool PopupAction();
     bool deleteAllPageElements();
     bool deleteAllPopupElements(bool withBackground);
+    // Removes every control of the previous skin, selection included: an empty phone.
+    void clearAll();
 
     // The selection.
     QString ActiveElement;
