@@ -9,7 +9,8 @@ ElementTable::ElementTable(int columnCount)
 
 void ElementTable::resize(int planes, int minimumSlots)
 {
-    planes = std::max(0, planes);
+    // Planes go first, so that data of removed planes keeps no slot alive.
+    m_planes.resize(size_t(std::max(0, planes)));
     int keptSlots = std::max(0, minimumSlots);
     for (int slot = m_slotCount - 1; slot >= keptSlots; --slot) {
         if (slotHoldsData(slot)) {
@@ -17,7 +18,6 @@ void ElementTable::resize(int planes, int minimumSlots)
             break;
         }
     }
-    m_planes.resize(size_t(planes));
     m_slotCount = keptSlots;
     for (auto &plane : m_planes)
         plane.resize(size_t(m_slotCount) * size_t(m_columnCount));
@@ -87,7 +87,8 @@ bool ElementTable::slotHoldsData(int slot) const
 {
     const size_t begin = size_t(slot) * size_t(m_columnCount);
     for (const auto &plane : m_planes) {
-        for (size_t i = begin; i < begin + size_t(m_columnCount); ++i) {
+        const size_t end = std::min(plane.size(), begin + size_t(m_columnCount)); // new planes are still empty
+        for (size_t i = begin; i < end; ++i) {
             if (!plane[i].isEmpty())
                 return true;
         }
