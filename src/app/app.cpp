@@ -1,18 +1,49 @@
 #include "app.h"
 
-#include "editor/mainwindow.h"
-#include "toolbox/toolwindow.h"
-#include "widgets/carbondeclares.h"
+#include "helppages.h"
+#include "qtprompts.h"
+
+#include "document/skinreader.h"
+#include "document/skinwriter.h"
 #include "document/validation.h"
 #include "document/zoom.h"
+#include "editor/mainwindow.h"
+#include "toolbox/toolwindow.h"
+#include "widgets/aboutwindow.h"
+#include "widgets/carbondeclares.h"
+#include "widgets/loadingwindow.h"
 
-// Placeholder until the shell is written: enough to link.
+#include <QAction>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+std::unique_ptr<Prompts> realDialogsUnlessGiven(std::unique_ptr<Prompts> prompts)
+{
+    if (prompts)
+        return prompts;
+    return std::make_unique<QtPrompts>();
+}
+
+} // namespace
+
 App::App(std::unique_ptr<Prompts> prompts, QObject *parent)
     : QObject(parent)
-    , m_prompts(std::move(prompts))
+    , m_prompts(realDialogsUnlessGiven(std::move(prompts)))
 {
+    Q_INIT_RESOURCE(morvanta);
+    Q_INIT_RESOURCE(help);
+
     m_mainWindow = new MainWindow(*this);
     m_toolWindow = new ToolWindow(*this);
+    // Closing the editor window ends the run, whether or not the toolbox is still up.
+    m_toolWindow->setAttribute(Qt::WA_QuitOnClose, false);
+    buildMenus();
+    EnableMenuItems();
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &App::Close);
 }
 
 App::~App()
@@ -21,60 +52,360 @@ App::~App()
     delete m_mainWindow;
 }
 
-void App::Open() { m_mainWindow->show(); }
+void App::Open()
+{
+    EnableMenuItems();
+    m_mainWindow->show();
+    m_toolWindow->placeBesideEditor();
+    m_toolWindow->show();
+}
+
+void App::Close()
+{
+    // The preferences store is saved here once it exists.
+}
+
+// --- the selected element's working copy
+
 void App::initializeElementArr()
 {
     m_skin.initializeElementArr(m_mainWindow->ActiveElement, m_mainWindow->ActiveCanvasIndex);
 }
+
 void App::setElement(ElementTable &table)
 {
     m_skin.setElement(table, m_mainWindow->ActiveCanvasIndex);
     markSkinModified();
 }
+
 void App::markSkinModified()
 {
     m_skin.isSkinModified = true;
     CarbonDeclares::SetWindowModified(m_mainWindow, true);
 }
-double App::zoomFactor() const { return m_toolWindow->ZoomFaktor; }
+
+// --- skin pixels <-> window pixels
+
+double App::zoomFactor() const
+{
+    return m_toolWindow->ZoomFaktor;
+}
+
 int App::getRoundZoomValue(const QByteArray &value, const QByteArray &offset) const
 {
     return Zoom::getRoundZoomValue(value, offset, zoomFactor());
 }
+
 QByteArray App::setRoundZoomValue(int windowPixels, const QByteArray &offset) const
 {
     return Zoom::setRoundZoomValue(windowPixels, offset, zoomFactor());
 }
+
+// --- messages
+
 void App::ErrorMessage(const QString &heading, const QString &text)
 {
     Validation::ErrorMessage(heading, text, *m_prompts);
 }
+
 void App::ValidateErrorMessage(QList<int> &codes)
 {
     Validation::ValidateErrorMessage(codes, *m_prompts);
 }
+
 bool App::checkBackgroundDimensions(int width, int height, const QString &mode)
 {
     return Validation::checkBackgroundDimensions(width, height, mode,
                                                  m_skin.FullscreenProperties.value(m_skin.getActivePage()), *m_prompts);
 }
-void App::showPage(int) {}
-void App::showPopup(int) {}
-bool App::readMainSkinFile(const QString &) { return false; }
-bool App::write() { return false; }
-bool App::saveChangesDialog() { return false; }
-void App::EnableMenuItems() {}
-QAction *App::menuAction(const QString &) const { return nullptr; }
-QMenu *App::menu(const QString &) const { return nullptr; }
-void App::MenuNew_Action() {}
-void App::MenuOpen_Action() {}
-void App::MenuSave_Action() {}
-void App::MenuSkinEigenschaften_Action() {}
-void App::MenuHelp_Action() {}
-void App::MenuFAQ_Action() {}
-void App::MenuAbout_Action() {}
-void App::quit() {}
-QString App::versionText() { return {}; }
-void App::buildMenus() {}
-void App::installSkin(Skin &&skin) { m_skin = std::move(skin); }
-void App::showFirstPageOrPopup() {}
+
+// --- pages and popups
+
+void App::showPage(int index)
+{
+    m_skin.setActivePage(index, QStringLiteral("page"));
+    setPopupMode(false);
+    m_mainWindow->PageAction();
+}
+
+void App::showPopup(int index)
+{
+    m_skin.setActivePage(index, QStringLiteral("popup"));
+    setPopupMode(true);
+    // A popup is drawn over the page that was shown last.
+    m_mainWindow->deleteAllPopupElements(true);
+    m_mainWindow->PageAction();
+    m_mainWindow->PopupAction();
+}
+
+void App::showFirstPageOrPopup()
+{
+    if (m_skin.pageCounter() >= 0)
+        showPage(0);
+    else if (m_skin.popupCounter() >= 0)
+        showPopup(0);
+    else
+        setPopupMode(false);
+}
+
+// --- reading and writing
+
+bool App::readMainSkinFile(const QString &path)
+{
+    const QString file = path.isEmpty() ? m_prompts->chooseFileToOpen(QStringLiteral("Open...")) : path;
+    if (file.isEmpty())
+        return true;
+
+    if (!m_loadingWindow)
+        m_loadingWindow = new LoadingWindow(m_mainWindow);
+    m_loadingWindow->setProgress(QFileInfo(file).fileName(), 0);
+    m_loadingWindow->showNow();
+    SkinReader::Result result = SkinReader::readMainSkinFile(
+        file, [this](const QString &fileName, int percent) { m_loadingWindow->setProgress(fileName, percent); });
+    m_loadingWindow->hide();
+
+    if (!result.ok) {
+        // The skin that was open stays open, so Save can never write an empty skin.
+        const QString reason = result.error.isEmpty() ? QStringLiteral("Not a valid Velmora Skin!") : result.error;
+        m_prompts->showMessage(QStringLiteral("Attention:\n\n") + reason, Prompts::Icon::Plain);
+        return false;
+    }
+    installSkin(std::move(result.skin));
+    HandleRecentFiles();
+    return true;
+}
+
+void App::installSkin(Skin &&skin)
+{
+    m_mainWindow->clearAll();
+    m_skin = std::move(skin);
+    m_skin.SkinLoaded = true;
+    showFirstPageOrPopup();
+    CarbonDeclares::SetWindowModified(m_mainWindow, false);
+    updateWindowTitle();
+    EnableMenuItems();
+}
+
+void App::HandleRecentFiles()
+{
+}
+
+bool App::write()
+{
+    if (!m_skin.SkinLoaded)
+        return false;
+    const SkinWriter::Result result = SkinWriter::write(m_skin);
+    CarbonDeclares::SetWindowModified(m_mainWindow, m_skin.isSkinModified);
+    if (!result.ok)
+        ErrorMessage(QStringLiteral("The skin was not saved completely:"), result.problems.join(QLatin1Char('\n')));
+    EnableMenuItems();
+    return result.ok;
+}
+
+bool App::saveChangesDialog()
+{
+    if (!m_skin.isSkinModified)
+        return false;
+    const Prompts::SaveChoice choice =
+        m_prompts->askToSave(QStringLiteral("Do you want to save changes to this document before closing?"),
+                             QStringLiteral("If you don't save, your changes will be lost. "));
+    switch (choice) {
+    case Prompts::SaveChoice::Save:
+        // Changes that could not be written must not be thrown away by the caller.
+        return !write();
+    case Prompts::SaveChoice::DontSave:
+        return false;
+    case Prompts::SaveChoice::Cancel:
+        break;
+    }
+    return true;
+}
+
+void App::updateWindowTitle()
+{
+    const QString title =
+        m_skin.SkinTitle.isEmpty() ? QStringLiteral("Morvanta") : QString::fromLatin1(m_skin.SkinTitle);
+    m_mainWindow->setWindowTitle(title + QStringLiteral("[*]"));
+}
+
+// --- menus
+
+QMenu *App::addMenu(const QString &name, const QString &caption)
+{
+    QMenu *menu = m_mainWindow->menuBar()->addMenu(caption);
+    menu->setObjectName(name);
+    // Enabling is worked out each time a menu opens, as well as after every change.
+    connect(menu, &QMenu::aboutToShow, this, &App::EnableMenuItems);
+    m_menus.insert(name, menu);
+    return menu;
+}
+
+QAction *App::addMenuItem(QMenu *menu, const QString &name, const QString &caption, const QKeySequence &shortcut)
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    m_actions.insert(name, action);
+    return action;
+}
+
+void App::buildMenus()
+{
+    QMenu *file = addMenu(QStringLiteral("AblageMenu"), QStringLiteral("&Ablage"));
+    connect(addMenuItem(file, QStringLiteral("MenuNew"), QStringLiteral("New Skin"), QKeySequence::New),
+            &QAction::triggered, this, &App::MenuNew_Action);
+    connect(addMenuItem(file, QStringLiteral("MenuOpen"), QStringLiteral("Open..."), QKeySequence::Open),
+            &QAction::triggered, this, &App::MenuOpen_Action);
+    QMenu *recent = file->addMenu(QStringLiteral("Open Recent"));
+    recent->setObjectName(QStringLiteral("AblageOpenRecentMenu"));
+    recent->menuAction()->setObjectName(QStringLiteral("AblageOpenRecent"));
+    m_actions.insert(QStringLiteral("AblageOpenRecent"), recent->menuAction());
+    connect(addMenuItem(file, QStringLiteral("MenuSave"), QStringLiteral("Save"), QKeySequence::Save),
+            &QAction::triggered, this, &App::MenuSave_Action);
+    QAction *quitItem = addMenuItem(file, QStringLiteral("AblageBeen"), QStringLiteral("Quit"), QKeySequence::Quit);
+    quitItem->setMenuRole(QAction::QuitRole);
+    connect(quitItem, &QAction::triggered, this, &App::quit);
+
+    // The edit items are there and enabled, but the editor does its editing itself.
+    QMenu *edit = addMenu(QStringLiteral("BearbeitenMenu"), QStringLiteral("&Bearbeiten"));
+    addMenuItem(edit, QStringLiteral("BearbeitenWiderrufen"), QStringLiteral("Rückgängig"), QKeySequence::Undo);
+    edit->addSeparator();
+    addMenuItem(edit, QStringLiteral("BearbeitenAusschneiden"), QStringLiteral("Ausschneiden"), QKeySequence::Cut);
+    addMenuItem(edit, QStringLiteral("BearbeitenKopieren"), QStringLiteral("Kopieren"), QKeySequence::Copy);
+    addMenuItem(edit, QStringLiteral("BearbeitenEinsetzen"), QStringLiteral("Einfügen"), QKeySequence::Paste);
+    addMenuItem(edit, QStringLiteral("BearbeitenLöschen"), QStringLiteral("Löschen"));
+
+    QMenu *skinMenu = addMenu(QStringLiteral("SkinMenu"), QStringLiteral("Skin"));
+    connect(addMenuItem(skinMenu, QStringLiteral("MenuSkinEigenschaften"), QStringLiteral("Properties")),
+            &QAction::triggered, this, &App::MenuSkinEigenschaften_Action);
+    addMenuItem(skinMenu, QStringLiteral("SkinBuild"), QStringLiteral("Build..."));
+    addMenuItem(skinMenu, QStringLiteral("SkinBeamtoHandy"), QStringLiteral("Beam to Handy..."));
+
+    QMenu *help = addMenu(QStringLiteral("HelpMenu"), QStringLiteral("Help"));
+    connect(addMenuItem(help, QStringLiteral("MenuHelp"), QStringLiteral("Morvanta Help"), QKeySequence::HelpContents),
+            &QAction::triggered, this, &App::MenuHelp_Action);
+    connect(addMenuItem(help, QStringLiteral("MenuFAQ"), QStringLiteral("FAQ")), &QAction::triggered, this,
+            &App::MenuFAQ_Action);
+    help->addSeparator();
+    QAction *about = addMenuItem(help, QStringLiteral("MenuAbout"), QStringLiteral("About Morvanta"));
+    about->setMenuRole(QAction::AboutRole);
+    connect(about, &QAction::triggered, this, &App::MenuAbout_Action);
+}
+
+void App::EnableMenuItems()
+{
+    const bool skinOpen = m_skin.SkinLoaded;
+    for (QAction *action : std::as_const(m_actions))
+        action->setEnabled(true);
+    m_actions.value(QStringLiteral("AblageOpenRecent"))->setEnabled(hasRecentFiles());
+    m_actions.value(QStringLiteral("MenuSave"))->setEnabled(skinOpen);
+    m_actions.value(QStringLiteral("MenuSkinEigenschaften"))->setEnabled(skinOpen);
+    // Morvanta does not talk to the phone.
+    m_actions.value(QStringLiteral("SkinBuild"))->setEnabled(false);
+    m_actions.value(QStringLiteral("SkinBeamtoHandy"))->setEnabled(false);
+}
+
+bool App::hasRecentFiles() const
+{
+    // The preferences store that holds the recent list is not there yet.
+    return false;
+}
+
+QAction *App::menuAction(const QString &name) const
+{
+    return m_actions.value(name);
+}
+
+QMenu *App::menu(const QString &name) const
+{
+    return m_menus.value(name);
+}
+
+void App::MenuNew_Action()
+{
+    if (saveChangesDialog())
+        return;
+    const QString file = m_prompts->chooseFileToSave(QStringLiteral("New Skin"));
+    if (file.isEmpty())
+        return;
+
+    const QFileInfo mainSkinFile(file);
+    Skin fresh;
+    fresh.AbsolutPathToSkin = mainSkinFile.absolutePath() + QLatin1Char('/');
+    fresh.MainSkinFile = mainSkinFile.fileName();
+    fresh.SkinLoaded = true;
+    m_mainWindow->clearAll();
+    m_skin = std::move(fresh);
+    setPopupMode(false);
+    CarbonDeclares::SetWindowModified(m_mainWindow, false);
+
+    m_skin.newSkin = true;
+    openSkinPropertiesDialog();
+    m_skin.newSkin = false;
+
+    m_mainWindow->PageAction();
+    updateWindowTitle();
+    EnableMenuItems();
+}
+
+void App::MenuOpen_Action()
+{
+    if (saveChangesDialog())
+        return;
+    readMainSkinFile();
+}
+
+void App::MenuSave_Action()
+{
+    write();
+}
+
+void App::MenuSkinEigenschaften_Action()
+{
+    openSkinPropertiesDialog();
+    EnableMenuItems();
+}
+
+void App::openSkinPropertiesDialog()
+{
+}
+
+void App::openHelpPage(const QString &page)
+{
+    if (!HelpPages::open(page))
+        ErrorMessage(QStringLiteral("The page could not be opened:"), page);
+}
+
+void App::MenuHelp_Action()
+{
+    openHelpPage(QStringLiteral("help.html"));
+}
+
+void App::MenuFAQ_Action()
+{
+    openHelpPage(QStringLiteral("faq.html"));
+}
+
+void App::MenuAbout_Action()
+{
+    if (!m_aboutWindow) {
+        m_aboutWindow = new AboutWindow(versionText(), m_mainWindow);
+        connect(m_aboutWindow, &AboutWindow::homePageRequested, this,
+                [this] { openHelpPage(QStringLiteral("home.html")); });
+    }
+    m_aboutWindow->show();
+    m_aboutWindow->raise();
+    m_aboutWindow->activateWindow();
+}
+
+void App::quit()
+{
+    // The editor window asks about unsaved changes; Cancel keeps it, and the run, going.
+    if (m_mainWindow->close())
+        QCoreApplication::quit();
+}
+
+QString App::versionText()
+{
+    return QStringLiteral("Version " MORVANTA_VERSION);
+}

@@ -3,6 +3,8 @@
 #include "document/prompts.h"
 #include "document/skin.h"
 
+#include <QHash>
+#include <QKeySequence>
 #include <QObject>
 
 #include <memory>
@@ -28,6 +30,8 @@ public:
 
     // Builds the menus, shows the editor window and places the toolbox beside it.
     void Open();
+    // At the end of the run: stores what has to survive it.
+    void Close();
 
     Skin &skin() { return m_skin; }
     const Skin &skin() const { return m_skin; }
@@ -90,8 +94,18 @@ public:
 
 private:
     void buildMenus();
+    QMenu *addMenu(const QString &name, const QString &caption);
+    QAction *addMenuItem(QMenu *menu, const QString &name, const QString &caption,
+                         const QKeySequence &shortcut = {});
     void installSkin(Skin &&skin);
     void showFirstPageOrPopup();
+    void updateWindowTitle();
+    bool hasRecentFiles() const;
+    // The recent-files list is not written yet: a successful read calls this.
+    void HandleRecentFiles();
+    void openHelpPage(const QString &page);
+    // The skin properties dialog is not written yet: New Skin and Properties call this.
+    void openSkinPropertiesDialog();
 
     Skin m_skin;
     std::unique_ptr<Prompts> m_prompts;
@@ -100,4 +114,6 @@ private:
     LoadingWindow *m_loadingWindow = nullptr;
     AboutWindow *m_aboutWindow = nullptr;
     bool m_popupMode = false;
+    QHash<QString, QMenu *> m_menus;
+    QHash<QString, QAction *> m_actions;
 };
