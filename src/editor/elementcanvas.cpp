@@ -1,0 +1,36 @@
+#include "elementcanvas.h"
+
+#include <QPainter>
+
+ElementCanvas::ElementCanvas(const QString &identifier, int slot, QWidget *parent)
+    : QWidget(parent)
+    , m_identifier(identifier)
+    , m_slot(slot)
+{
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+void ElementCanvas::setPicture(const QPixmap &picture)
+{
+    m_picture = picture;
+    update();
+}
+
+void ElementCanvas::setOutlined(bool outlined)
+{
+    if (m_outlined == outlined)
+        return;
+    m_outlined = outlined;
+    update();
+}
+
+void ElementCanvas::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    if (!m_picture.isNull())
+        painter.drawPixmap(0, 0, m_picture);
+    if (m_outlined) {
+        painter.setPen(QColor(255, 0, 0));
+        painter.drawRect(0, 0, width() - 1, height() - 1);
+    }
+}
