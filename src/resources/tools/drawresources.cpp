@@ -208,10 +208,10 @@ QImage drawTodayTop()
 {
     TodayCanvas canvas(208, 60);
     const int flags = Qt::AlignLeft | Qt::AlignVCenter;
-    canvas.text(QRect(6, 0, 140, 14), flags, QStringLiteral("Wednesday, 14 May"), kTodayText, 11, true);
-    canvas.text(QRect(150, 0, 52, 14), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Today"), kTodayText,
+    canvas.text(QRect(10, 0, 140, 14), flags, QStringLiteral("Wednesday, 14 May"), kTodayText, 11, true);
+    canvas.text(QRect(146, 0, 52, 14), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Today"), kTodayText,
                 10);
-    canvas.fill(QRect(6, 15, 196, 1), kTodayText);
+    canvas.fill(QRect(10, 15, 188, 1), kTodayText);
 
     struct Row { const char *time; const char *title; };
     const Row rows[] = {{"09:00", "Team meeting"}, {"12:30", "Lunch with Ana"}, {"16:00", "Dentist"}};
@@ -220,11 +220,11 @@ QImage drawTodayTop()
     for (int i = 0; i < 3; ++i, top += 14) {
         const bool selected = i == selectedRow;
         if (selected)
-            canvas.fill(QRect(2, top, 204, 13), kTodayHighlight);
+            canvas.fill(QRect(6, top, 196, 13), kTodayHighlight);
         const QRgb ink = selected ? kTodaySelectedText : kTodayText;
-        canvas.fill(QRect(8, top + 4, 4, 4), ink); // agenda bullet
-        canvas.text(QRect(16, top, 40, 13), flags, QString::fromLatin1(rows[i].time), ink, 10, true);
-        canvas.text(QRect(52, top, 150, 13), flags, QString::fromLatin1(rows[i].title), ink, 10);
+        canvas.fill(QRect(11, top + 4, 4, 4), ink); // agenda bullet
+        canvas.text(QRect(19, top, 40, 13), flags, QString::fromLatin1(rows[i].time), ink, 10, true);
+        canvas.text(QRect(55, top, 143, 13), flags, QString::fromLatin1(rows[i].title), ink, 10);
     }
     return canvas.image();
 }
@@ -232,10 +232,10 @@ QImage drawTodayTop()
 QImage drawTodayBottom()
 {
     TodayCanvas canvas(208, 16);
-    canvas.fill(QRect(6, 1, 196, 1), kTodayText);
+    canvas.fill(QRect(10, 1, 188, 1), kTodayText);
     const int flags = Qt::AlignVCenter;
-    canvas.text(QRect(6, 3, 100, 13), flags | Qt::AlignLeft, QStringLiteral("2 tasks"), kTodayText, 10);
-    canvas.text(QRect(102, 3, 100, 13), flags | Qt::AlignRight, QStringLiteral("1 new message"), kTodayText, 10);
+    canvas.text(QRect(10, 3, 96, 13), flags | Qt::AlignLeft, QStringLiteral("2 tasks"), kTodayText, 10);
+    canvas.text(QRect(102, 3, 96, 13), flags | Qt::AlignRight, QStringLiteral("1 new message"), kTodayText, 10);
     return canvas.image();
 }
 
