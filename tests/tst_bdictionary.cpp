@@ -64,6 +64,8 @@ private slots:
     void writesExactBytes();
     void roundTripsEveryKind_data();
     void roundTripsEveryKind();
+    void foreignTextsKeepTheirBytes_data();
+    void foreignTextsKeepTheirBytes();
     void nestedDictionaryInTheMiddle();
     void refusesKindsWithoutTypeCode();
     void keysIgnoreLetterCase();
@@ -158,6 +160,26 @@ void TestBDictionary::roundTripsEveryKind()
     const Dictionary back = BDictionary::Convert(BDictionary::Convert(followed));
     QCOMPARE(back.value("k"), expected);
     QCOMPARE(back.value("after"), QVariant(1));
+}
+
+void TestBDictionary::foreignTextsKeepTheirBytes_data()
+{
+    QTest::addColumn<QByteArray>("block");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("Latin-1") << QByteArray::fromHex("000800000201") + "Gr\xfc\xdf" << QStringLiteral("Gr\u00fc\u00df");
+    QTest::newRow("UTF-16") << QByteArray::fromHex("000800000100004100E9") << QStringLiteral("A\u00e9");
+    QTest::newRow("broken UTF-8") << QByteArray::fromHex("000808000100") + "a\xff" << QStringLiteral("a\ufffd");
+}
+
+void TestBDictionary::foreignTextsKeepTheirBytes()
+{
+    QFETCH(QByteArray, block);
+    QFETCH(QString, text);
+
+    const QVariant value = BDictionary::ToVariant(block);
+    QCOMPARE(value.toString(), text);
+    QCOMPARE(BDictionary::VariantData(value).toHex(), block.toHex());
 }
 
 void TestBDictionary::nestedDictionaryInTheMiddle()

@@ -146,6 +146,13 @@ QVariant readValue(QByteArrayView block, int depth)
     }
 }
 
+// Lets callers read any stored text with QVariant::toString().
+void registerTextConversion()
+{
+    static const bool registered = QMetaType::registerConverter<Text, QString>(&Text::toString);
+    Q_UNUSED(registered);
+}
+
 QByteArray md5(const QByteArray &bytes)
 {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Md5);
@@ -308,6 +315,7 @@ QVariant ToString(QByteArrayView block)
         if (!decoder.hasError())
             return decoded;
     }
+    registerTextConversion();
     return QVariant::fromValue(text);
 }
 

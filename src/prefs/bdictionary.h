@@ -52,9 +52,9 @@ constexpr quint32 Utf8Encoding = 0x08000100;
 // Nested dictionaries deeper than this read as empty dictionaries.
 constexpr int MaxNesting = 32;
 
-// A text in an encoding other than UTF-8, kept as its bytes so that it is written
-// back unchanged. Converts to QString (UTF-16 and Latin-1 are decoded, anything
-// else is read as Latin-1).
+// A text in an encoding other than UTF-8 (or not valid UTF-8), kept as its bytes so
+// that it is written back unchanged. toString() decodes UTF-8 and UTF-16 and reads
+// anything else as Latin-1; QVariant::toString() on it does the same.
 struct Text
 {
     QByteArray bytes;
