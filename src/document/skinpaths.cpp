@@ -74,7 +74,9 @@ QString resolvedPath(const QString &path)
 {
     if (path.isEmpty())
         return {};
-    return resolve(QFileInfo(path).absoluteFilePath(), 0);
+    // Not QFileInfo::absoluteFilePath(): it applies ".." to the text, before links.
+    const QString absolute = QDir::isAbsolutePath(path) ? path : QDir::currentPath() + QLatin1Char('/') + path;
+    return resolve(absolute, 0);
 }
 
 bool staysInside(const QString &folder, const QString &path)

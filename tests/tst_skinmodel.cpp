@@ -1,0 +1,214 @@
+#include "document/skin.h"
+
+#include <QtTest>
+
+class TestSkinModel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void getActivePage_data();
+    void getActivePage();
+    void setActivePage_data();
+    void setActivePage();
+    void getIndexForElement_data();
+    void getIndexForElement();
+    void workingCopy_data();
+    void workingCopy();
+    void setElementWritesBackAndMarksModified();
+    void tableGrowsAndNeverDropsData_data();
+    void tableGrowsAndNeverDropsData();
+    void sizingKeepsGrownSlots();
+};
+
+void TestSkinModel::getActivePage_data()
+{
+    QTest::addColumn<bool>("pageActive");
+    QTest::addColumn<bool>("popupActive");
+    QTest::addColumn<int>("expected");
+    // ActivePage is 2 and ActivePopup 7 in every row.
+    QTest::newRow("page shown") << true << false << 2;
+    QTest::newRow("popup shown") << false << true << 7;
+    QTest::newRow("neither shown") << false << false << 2;
+}
+
+void TestSkinModel::getActivePage()
+{
+    QFETCH(bool, pageActive);
+    QFETCH(bool, popupActive);
+    QFETCH(int, expected);
+    Skin skin;
+    skin.ActivePage = 2;
+    skin.ActivePopup = 7;
+    skin.isPageActive = pageActive;
+    skin.isPopupActive = popupActive;
+    QCOMPARE(skin.getActivePage(), expected);
+}
+
+void TestSkinModel::setActivePage_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("activePage");
+    QTest::addColumn<int>("activePopup");
+    QTest::newRow("page") << "page" << 3 << -1;
+    QTest::newRow("upper-case popup") << "POPUP" << -1 << 3;
+    QTest::newRow("other kind") << "skin" << -1 << -1;
+}
+
+void TestSkinModel::setActivePage()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, activePage);
+    QFETCH(int, activePopup);
+    Skin skin;
+    skin.setActivePage(3, kind);
+    QCOMPARE(skin.ActivePage, activePage);
+    QCOMPARE(skin.ActivePopup, activePopup);
+}
+
+void TestSkinModel::getIndexForElement_data()
+{
+    QTest::addColumn<QString>("identifier");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("first page kind") << "Pic" << "Page" << 0;
+    QTest::newRow("last page kind") << "Lok" << "Page" << 8;
+    QTest::newRow("popup label") << "PLab" << "Popup" << 4;
+    QTest::newRow("letter case ignored") << "btm" << "PAGE" << 3;
+    QTest::newRow("page kind on popups") << "Bt" << "Popup" << -1;
+    QTest::newRow("popup background is listed nowhere") << "PBac" << "Popup" << -1;
+    QTest::newRow("any other kind") << "Bt" << "Skin" << 0;
+}
+
+void TestSkinModel::getIndexForElement()
+{
+    QFETCH(QString, identifier);
+    QFETCH(QString, kind);
+    QFETCH(int, expected);
+    QCOMPARE(Skin::getIndexForElement(identifier, kind), expected);
+}
+
+void TestSkinModel::workingCopy_data()
+{
+    QTest::addColumn<QString>("identifier");
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<QList<QByteArray>>("expected");
+    const QList<QByteArray> button{"10", "20", "102", "arg", "Bitmaps:b.bmp", ""};
+    const QList<QByteArray> location{"1", "2", "100", "50"};
+    QTest::newRow("page button") << "Bt" << 1 << button;
+    QTest::newRow("popup background row 0") << "PBac" << 0 << location;
+    QTest::newRow("free slot") << "Bt" << 0 << QList<QByteArray>(ButtonColumn::Count);
+    QTest::newRow("unknown identifier") << "Nope" << 0 << QList<QByteArray>();
+}
+
+// Page 1 holds a button in slot 1; popup 1 has its location in row 0. The active plane
+// is 1 either way, so the identifier alone picks the table.
+void TestSkinModel::workingCopy()
+{
+    QFETCH(QString, identifier);
+    QFETCH(int, slot);
+    QFETCH(QList<QByteArray>, expected);
+    Skin skin;
+    skin.PageProperties.resize(2);
+    skin.PopUpProperties.resize(2);
+    skin.sizePageTables();
+    skin.sizePopupTables();
+    skin.ButtonProperties.setRecord(1, 1, {"10", "20", "102", "arg", "Bitmaps:b.bmp", ""});
+    skin.PopupLocationProperties.setRecord(1, 0, {"1", "2", "100", "50"});
+    skin.ActivePage = 1;
+    skin.ActivePopup = 1;
+    skin.isPopupActive = identifier.startsWith(QLatin1Char('P'));
+
+    skin.initializeElementArr(identifier, slot);
+    QCOMPARE(skin.ElementArr, expected);
+    for (int column = 0; column < expected.size(); ++column)
+        QCOMPARE(skin.getElement(column), expected.at(column));
+    QCOMPARE(skin.getElement(int(expected.size())), QByteArray());
+    QCOMPARE(skin.getElement(-1), QByteArray());
+}
+
+void TestSkinModel::setElementWritesBackAndMarksModified()
+{
+    Skin skin;
+    skin.PageProperties.resize(1);
+    skin.sizePageTables();
+    skin.ActivePage = 0;
+    skin.isPageActive = true;
+    skin.LabelProperties.setRecord(0, 2, {"1", "2", "3", "4", "Sans", "9", "000000", "1", "0", "0", "text"});
+    const QList<QByteArray> before = skin.LabelProperties.record(0, 2);
+
+    skin.initializeElementArr(QStringLiteral("Lab"), 2);
+    skin.setElement(skin.LabelProperties, 2);
+    QCOMPARE(skin.LabelProperties.record(0, 2), before);
+    QVERIFY(skin.isSkinModified);
+
+    skin.ElementArr[LabelColumn::LabelText] = "changed";
+    skin.ElementArr[LabelColumn::Color] = QByteArray(); // empty entries are written too
+    skin.setElement(skin.LabelProperties, 2);
+    QCOMPARE(skin.LabelProperties.value(0, 2, LabelColumn::LabelText), QByteArray("changed"));
+    QCOMPARE(skin.LabelProperties.value(0, 2, LabelColumn::Color), QByteArray());
+}
+
+void TestSkinModel::tableGrowsAndNeverDropsData_data()
+{
+    QTest::addColumn<int>("dataPlane");
+    QTest::addColumn<int>("dataSlot");
+    QTest::addColumn<int>("newPlanes");
+    QTest::addColumn<int>("expectedSlots");
+    QTest::addColumn<bool>("dataKept");
+    // The table starts with 3 planes of 20 slots, gets one value, then is resized to
+    // newPlanes planes of at least 2 slots.
+    QTest::newRow("slot past the end grows every plane") << 2 << 24 << 3 << 25 << true;
+    QTest::newRow("shrinking slots keeps a used one") << 0 << 19 << 3 << 20 << true;
+    QTest::newRow("adding planes keeps grown slots") << 1 << 30 << 5 << 31 << true;
+    QTest::newRow("a removed plane frees its slots") << 2 << 24 << 2 << 2 << false;
+}
+
+void TestSkinModel::tableGrowsAndNeverDropsData()
+{
+    QFETCH(int, dataPlane);
+    QFETCH(int, dataSlot);
+    QFETCH(int, newPlanes);
+    QFETCH(int, expectedSlots);
+    QFETCH(bool, dataKept);
+    ElementTable table(PictureColumn::Count);
+    table.resize(3, 20);
+    table.setValue(dataPlane, dataSlot, PictureColumn::Bitmap, "Bitmaps:x.bmp");
+    QVERIFY(table.slotCount() >= dataSlot + 1);
+
+    table.resize(newPlanes, 2);
+    QCOMPARE(table.planeCount(), newPlanes);
+    QCOMPARE(table.slotCount(), expectedSlots);
+    QCOMPARE(table.isUsed(dataPlane, dataSlot, PictureColumn::Bitmap), dataKept);
+    for (int plane = 0; plane < newPlanes; ++plane)
+        QCOMPARE(table.record(plane, table.slotCount() - 1).size(), PictureColumn::Count);
+}
+
+// Adding a page later sizes the tables again; a page read with more than 20 elements
+// of a kind must keep all of them, and so must an ordinary insert.
+void TestSkinModel::sizingKeepsGrownSlots()
+{
+    Skin skin;
+    skin.PageProperties.resize(1);
+    skin.PopUpProperties.resize(1);
+    skin.sizePageTables();
+    skin.sizePopupTables();
+    skin.ButtonProperties.setValue(0, 21, ButtonColumn::Bitmap, "Bitmaps:b.bmp");
+    skin.PopupLocationProperties.setValue(0, 2, LocationColumn::Width, "9");
+
+    skin.PageProperties.append(PageRow{"1", "page_1", "New"});
+    skin.PopUpProperties.append(PageRow{"1", "popup_1", "New"});
+    skin.sizePageTables();
+    skin.sizePopupTables();
+    QCOMPARE(skin.ButtonProperties.planeCount(), 2);
+    QCOMPARE(skin.ButtonProperties.value(0, 21, ButtonColumn::Bitmap), QByteArray("Bitmaps:b.bmp"));
+    QCOMPARE(skin.PopupLocationProperties.value(0, 2, LocationColumn::Width), QByteArray("9"));
+    QCOMPARE(skin.PageLoadingError.size(), 2);
+
+    skin.ButtonProperties.insertPlane(0);
+    QCOMPARE(skin.ButtonProperties.value(1, 21, ButtonColumn::Bitmap), QByteArray("Bitmaps:b.bmp"));
+    QCOMPARE(skin.ButtonProperties.record(0, 21), QList<QByteArray>(ButtonColumn::Count));
+}
+
+QTEST_GUILESS_MAIN(TestSkinModel)
+#include "tst_skinmodel.moc"
