@@ -125,6 +125,13 @@ Result read(const QString &hostPath)
     QImageReader reader(&file, "bmp");
     reader.setAutoDetectImageFormat(false);
     QImage image;
+    const Header h = parse(head);
+    if (h.compression == Rle8 || h.compression == Rle4) {
+        // Runs need not cover every pixel, and the decoder writes only what they
+        // cover: hand it a cleared picture to decode into.
+        image = QImage(int(h.width), int(qAbs(h.height)), QImage::Format_Indexed8);
+        image.fill(0);
+    }
     if (!reader.read(&image) || image.isNull())
         return {{}, reader.errorString()};
     return {image, {}};

@@ -149,14 +149,6 @@ void MainWindow::discard(QWidget *control)
     control->deleteLater();
 }
 
-template <typename Control>
-void MainWindow::discardAll(QList<Control *> &controls)
-{
-    for (Control *control : std::as_const(controls))
-        discard(control);
-    controls.clear();
-}
-
 void MainWindow::hideSelectionCanvas()
 {
     if (ActiveCanvas) {

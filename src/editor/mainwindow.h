@@ -173,3 +173,11 @@ private:
     QImage m_todayTop;
     QImage m_todayBottom;
 };
+
+template <typename Control>
+void MainWindow::discardAll(QList<Control *> &controls)
+{
+    for (Control *control : std::as_const(controls))
+        discard(control);
+    controls.clear();
+}

@@ -1,0 +1,488 @@
+#include "app/app.h"
+#include "editor/elementcanvas.h"
+#include "editor/elementpicture.h"
+#include "editor/mainwindow.h"
+#include "editor/mystatictext.h"
+#include "scriptedprompts.h"
+#include "toolbox/toolwindow.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QRgb Red = qRgb(255, 0, 0);
+const QRgb Blue = qRgb(0, 0, 255);
+
+// A fresh application with one page in a temporary skin folder.
+struct PageFixture
+{
+    QTemporaryDir dir;
+    ScriptedPrompts *prompts = nullptr;
+    std::unique_ptr<App> app;
+
+    explicit PageFixture(double zoom = 1.0, const QByteArray &fullscreen = "0")
+    {
+        auto scripted = std::make_unique<ScriptedPrompts>();
+        prompts = scripted.get();
+        app = std::make_unique<App>(std::move(scripted));
+        QDir(dir.path()).mkpath(QStringLiteral("Bitmaps"));
+        Skin &s = skin();
+        s.AbsolutPathToSkin = dir.path() + QLatin1Char('/');
+        s.PageProperties = {{"0", "page_0", "Home"}};
+        s.sizePageTables();
+        s.FullscreenProperties[0] = fullscreen;
+        s.ActivePage = 0;
+        s.SkinLoaded = true;
+        app->toolWindow()->ZoomFaktor = zoom;
+    }
+    Skin &skin() { return app->skin(); }
+    MainWindow &editor() { return *app->mainWindow(); }
+
+    // Saves a picture into Bitmaps and returns its model path.
+    QByteArray picture(const QString &name, const QImage &image)
+    {
+        image.save(dir.filePath(QStringLiteral("Bitmaps/") + name), "BMP");
+        return "Bitmaps:" + name.toLatin1();
+    }
+    void set(const QString &identifier, int slot, const QList<QByteArray> &record)
+    {
+        skin().tableForElement(identifier)->setRecord(0, slot, record);
+    }
+};
+
+// 4 x 2: red on the left half, blue on the right.
+QImage halves(int width = 4, int height = 2)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Blue);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width / 2; ++x)
+            image.setPixel(x, y, Red);
+    }
+    return image;
+}
+
+QImage shown(const ElementCanvas *canvas)
+{
+    return canvas->picture().toImage();
+}
+
+// A record with X and Y first and the picture (and mask) at the kind's columns.
+QList<QByteArray> pictureRecord(int columns, int x, int y, int pictureColumn, const QByteArray &picture,
+                                int maskColumn = -1, const QByteArray &mask = {})
+{
+    QList<QByteArray> record(columns);
+    record[0] = QByteArray::number(x);
+    record[1] = QByteArray::number(y);
+    record[pictureColumn] = picture;
+    if (maskColumn >= 0)
+        record[maskColumn] = mask;
+    return record;
+}
+
+QList<ElementCanvas *> pageList(const MainWindow &editor, const QString &identifier)
+{
+    const QMap<QString, QList<ElementCanvas *>> lists{
+        {"Bt", editor.Canvas1}, {"BtM", editor.Canvas2}, {"Pic", editor.Canvas3}, {"PicM", editor.Canvas4},
+        {"Lok", editor.Canvas5}, {"Tra", editor.Canvas6}, {"ToI", editor.Canvas7}, {"To", editor.CanvasTo}};
+    return lists.value(identifier);
+}
+
+QList<QByteArray> labelRecord(const QByteArray &align, const QByteArray &bold, const QByteArray &fontSize,
+                              const QByteArray &type = "0", const QByteArray &text = "Hello")
+{
+    return {"10", "20", "60", "20", "Tahoma", fontSize, "9993F3", align, bold, type, text};
+}
+
+} // namespace
+
+class TestPageRendering : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void pageArea_data();
+    void pageArea();
+    void pictureKinds_data();
+    void pictureKinds();
+    void masks_data();
+    void masks();
+    void labels_data();
+    void labels();
+    void todayColours_data();
+    void todayColours();
+    void todayPlacement_data();
+    void todayPlacement();
+    void sizesFromFilesAreClamped_data();
+    void sizesFromFilesAreClamped();
+    void missingImagesMessage_data();
+    void missingImagesMessage();
+    void stackingAndSelection();
+    void skinWithoutPages();
+};
+
+void TestPageRendering::pageArea_data()
+{
+    QTest::addColumn<QByteArray>("mode");
+    QTest::addColumn<double>("zoom");
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<QPoint>("element"); // a picture at skin (10, 20)
+
+    QTest::newRow("normal 100 %") << QByteArray("0") << 1.0 << QRect(0, 25, 208, 276) << QPoint(10, 45);
+    QTest::newRow("normal 150 %") << QByteArray("0") << 1.5 << QRect(0, 38, 312, 414) << QPoint(15, 68);
+    QTest::newRow("normal 200 %") << QByteArray("0") << 2.0 << QRect(0, 50, 416, 552) << QPoint(20, 90);
+    QTest::newRow("full screen 150 %") << QByteArray("1") << 1.5 << QRect(0, 0, 312, 452) << QPoint(15, 30);
+    QTest::newRow("complete screen 200 %") << QByteArray("2") << 2.0 << QRect(0, 0, 416, 640) << QPoint(20, 40);
+    QTest::newRow("unknown mode 5") << QByteArray("5") << 1.0 << QRect(0, 0, 208, 0) << QPoint(10, 20);
+    QTest::newRow("empty mode") << QByteArray() << 2.0 << QRect(0, 0, 416, 0) << QPoint(20, 40);
+}
+
+void TestPageRendering::pageArea()
+{
+    QFETCH(QByteArray, mode);
+    QFETCH(double, zoom);
+    QFETCH(QRect, area);
+    QFETCH(QPoint, element);
+    PageFixture f(zoom, mode);
+    f.set("Pic", 0, pictureRecord(3, 10, 20, 2, f.picture("p.bmp", halves())));
+
+    f.editor().PageAction();
+    QVERIFY(f.editor().Background);
+    QCOMPARE(f.editor().Background->geometry(), area);
+    QCOMPARE(f.editor().CanvasBorderTop, area.top());
+    QCOMPARE(f.editor().CanvasBorderBottom, area.top() + area.height());
+    QCOMPARE(f.editor().CanvasBorderRight, area.width());
+    QCOMPARE(f.editor().Canvas3.size(), 1);
+    QCOMPARE(f.editor().Canvas3[0]->pos(), element);
+    QVERIFY(f.skin().isPageActive);
+    QVERIFY(!f.skin().isPopupActive);
+    QVERIFY(f.prompts->messages.isEmpty()); // an empty background is no missing picture
+}
+
+void TestPageRendering::pictureKinds_data()
+{
+    QTest::addColumn<QString>("identifier");
+    QTest::addColumn<int>("pictureColumn");
+    QTest::newRow("picture") << "Pic" << 2;
+    QTest::newRow("masked picture") << "PicM" << 2;
+    QTest::newRow("button") << "Bt" << 4;
+    QTest::newRow("masked button") << "BtM" << 4;
+    QTest::newRow("lock icon") << "Lok" << 2;
+    QTest::newRow("trash icon") << "Tra" << 2;
+    QTest::newRow("today indicator") << "ToI" << 2;
+}
+
+// Every kind at 200 %: the slot with a picture is shown scaled without smoothing at its
+// place, the slot whose picture is missing is listed, the empty slot is skipped.
+void TestPageRendering::pictureKinds()
+{
+    QFETCH(QString, identifier);
+    QFETCH(int, pictureColumn);
+    PageFixture f(2.0);
+    const int columns = f.skin().tableForElement(identifier)->columnCount();
+    f.set(identifier, 0, pictureRecord(columns, 3, 5, pictureColumn, "Bitmaps:gone.bmp"));
+    f.set(identifier, 2, pictureRecord(columns, 3, 5, pictureColumn, f.picture("p.bmp", halves())));
+
+    f.editor().PageAction();
+    const QList<ElementCanvas *> list = pageList(f.editor(), identifier);
+    QCOMPARE(list.size(), 1);
+    QCOMPARE(f.editor().getElementCounter(identifier), 1);
+    QCOMPARE(f.editor().getElementCounter(identifier.toUpper()), 1);
+    const ElementCanvas *canvas = list[0];
+    QCOMPARE(canvas->slot(), 2);
+    QCOMPARE(canvas->identifier(), identifier);
+    QCOMPARE(canvas->geometry(), QRect(6, 50 + 10, 8, 4));
+    QVERIFY(canvas->isVisible() || !f.editor().isVisible());
+    const QImage image = shown(canvas);
+    QCOMPARE(image.size(), QSize(8, 4));
+    QCOMPARE(image.pixel(3, 3), Red); // sharp edge: no blend between the halves
+    QCOMPARE(image.pixel(4, 0), Blue);
+    QCOMPARE(f.prompts->messages.size(), 1);
+    QCOMPARE(f.prompts->lastMessage(), QStringLiteral("These images are missing:\n\nBitmaps:gone.bmp\n"));
+}
+
+void TestPageRendering::masks_data()
+{
+    QTest::addColumn<QString>("identifier");
+    QTest::addColumn<int>("pictureColumn");
+    QTest::addColumn<bool>("maskStatus");
+    QTest::addColumn<double>("zoom");
+    QTest::addColumn<QString>("mask"); // "halves", "small", "unreadable"
+    QTest::addColumn<int>("alphaAtRight");
+
+    QTest::newRow("masked picture, masks on") << "PicM" << 2 << true << 1.0 << "halves" << 0;
+    QTest::newRow("masked picture, masks off") << "PicM" << 2 << false << 1.0 << "halves" << 255;
+    QTest::newRow("masked button at 150 %") << "BtM" << 4 << true << 1.5 << "halves" << 0;
+    QTest::newRow("today indicator at 200 %") << "ToI" << 2 << true << 2.0 << "halves" << 0;
+    QTest::newRow("lock icon, masks off") << "Lok" << 2 << false << 2.0 << "halves" << 255;
+    QTest::newRow("trash icon, mask too small") << "Tra" << 2 << true << 1.0 << "small" << 255;
+    QTest::newRow("unreadable mask") << "PicM" << 2 << true << 1.0 << "unreadable" << 255;
+}
+
+void TestPageRendering::masks()
+{
+    QFETCH(QString, identifier);
+    QFETCH(int, pictureColumn);
+    QFETCH(bool, maskStatus);
+    QFETCH(double, zoom);
+    QFETCH(QString, mask);
+    QFETCH(int, alphaAtRight);
+    PageFixture f(zoom);
+    f.app->toolWindow()->MaskStatus = maskStatus;
+    QImage maskImage(4, 2, QImage::Format_RGB32);
+    maskImage.fill(Qt::white);
+    for (int y = 0; y < 2; ++y) {
+        maskImage.setPixel(0, y, qRgb(0, 0, 0));
+        maskImage.setPixel(1, y, qRgb(0, 0, 0));
+    }
+    if (mask == "small")
+        maskImage = maskImage.copy(0, 0, 2, 2); // black, and nothing over the right half
+    QByteArray maskPath = f.picture("m.bmp", maskImage);
+    if (mask == "unreadable") {
+        QFile file(f.dir.filePath("Bitmaps/bad.bmp"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("not a picture");
+        maskPath = "Bitmaps:bad.bmp";
+    }
+    const int columns = f.skin().tableForElement(identifier)->columnCount();
+    f.set(identifier, 0, pictureRecord(columns, 0, 0, pictureColumn, f.picture("p.bmp", halves()), pictureColumn + 1,
+                                       maskPath));
+
+    f.editor().PageAction();
+    const QImage image = shown(pageList(f.editor(), identifier).value(0));
+    QCOMPARE(image.size(), QSize(4, 2) * zoom);
+    QCOMPARE(qAlpha(image.pixel(0, 0)), 255);
+    QCOMPARE(QColor(image.pixel(0, 0)).rgb(), Red);
+    QCOMPARE(qAlpha(image.pixel(image.width() - 1, image.height() - 1)), alphaAtRight);
+    QVERIFY(f.prompts->messages.isEmpty()); // masks are never reported
+}
+
+void TestPageRendering::labels_data()
+{
+    QTest::addColumn<QByteArray>("align");
+    QTest::addColumn<QByteArray>("bold");
+    QTest::addColumn<QByteArray>("fontSize");
+    QTest::addColumn<double>("zoom");
+    QTest::addColumn<QByteArray>("type");
+    QTest::addColumn<int>("alignment");
+    QTest::addColumn<bool>("isBold");
+    QTest::addColumn<int>("pixelSize");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("left, plain") << QByteArray("1") << QByteArray("0") << QByteArray("12") << 1.0 << QByteArray("0")
+                                 << int(Qt::AlignLeft) << false << 12 << "Hello";
+    QTest::newRow("centred, bold, 150 %") << QByteArray("2") << QByteArray("1") << QByteArray("11") << 1.5
+                                          << QByteArray("0") << int(Qt::AlignHCenter) << true << 17 << "Hello";
+    QTest::newRow("right, 200 %, status") << QByteArray("3") << QByteArray("0") << QByteArray("10") << 2.0
+                                          << QByteArray("2") << int(Qt::AlignRight) << false << 20 << "Status";
+    QTest::newRow("align 0 is left") << QByteArray("0") << QByteArray("2") << QByteArray("9") << 1.0
+                                     << QByteArray("3") << int(Qt::AlignLeft) << false << 9 << "5432 kb";
+    QTest::newRow("font size 0") << QByteArray("1") << QByteArray("1") << QByteArray("0") << 1.0 << QByteArray("9")
+                                 << int(Qt::AlignLeft) << true << 1 << "";
+}
+
+void TestPageRendering::labels()
+{
+    QFETCH(QByteArray, align);
+    QFETCH(QByteArray, bold);
+    QFETCH(QByteArray, fontSize);
+    QFETCH(double, zoom);
+    QFETCH(QByteArray, type);
+    QFETCH(int, alignment);
+    QFETCH(bool, isBold);
+    QFETCH(int, pixelSize);
+    QFETCH(QString, text);
+    PageFixture f(zoom);
+    f.set("Lab", 0, labelRecord(align, bold, fontSize, type));
+    f.set("Lab", 1, labelRecord("2", "1", "8"));
+    f.set("Lab", 2, {"1", "1", "1", "1", "", "8"}); // no font name: no label
+
+    f.editor().PageAction();
+    QCOMPARE(f.editor().Label1.size(), 2);
+    const MyStaticText *label = f.editor().Label1[0];
+    QCOMPARE(label->slot(), 0);
+    QCOMPARE(int(label->alignment() & Qt::AlignHorizontal_Mask), alignment);
+    QCOMPARE(label->font().bold(), isBold);
+    QCOMPARE(label->font().pixelSize(), pixelSize);
+    QCOMPARE(label->font().family(), QApplication::font().family());
+    QCOMPARE(label->textColor(), QColor(0x99, 0x93, 0xf3));
+    QCOMPARE(label->text(), text);
+    const QRect expected(qRound(10 * zoom), f.editor().CanvasBorderTop + qRound(20 * zoom), qRound(60 * zoom),
+                         qRound(20 * zoom));
+    QCOMPARE(label->geometry(), expected);
+    QVERIFY(f.editor().Label1[1]->font().bold());
+}
+
+void TestPageRendering::todayColours_data()
+{
+    QTest::addColumn<QRgb>("source");
+    QTest::addColumn<QRgb>("expected");
+    // The skin's colours: text is the highlight key and the highlight is the selected-text
+    // key, so a text pixel runs through all three rules.
+    QTest::newRow("text runs through every rule") << ElementPicture::TextKey << qRgb(0, 255, 0);
+    QTest::newRow("highlight becomes selected, then replaced") << ElementPicture::HighlightKey << qRgb(0, 255, 0);
+    QTest::newRow("selected text") << ElementPicture::SelectedTextKey << qRgb(0, 255, 0);
+    QTest::newRow("white becomes transparent") << qRgb(255, 255, 255) << QRgb(0);
+    QTest::newRow("other colours stay") << qRgb(1, 2, 3) << qRgb(1, 2, 3);
+}
+
+void TestPageRendering::todayColours()
+{
+    QFETCH(QRgb, source);
+    QFETCH(QRgb, expected);
+    QImage top(1, 1, QImage::Format_RGB32);
+    top.fill(source);
+    QImage bottom(1, 1, QImage::Format_RGB32);
+    bottom.fill(ElementPicture::SelectedTextKey);
+    const ElementPicture::TodayColors colors{QColor(0x33, 0x88, 0xcc), QColor(0, 255, 0), QColor(0xe2, 0x13, 0x13)};
+
+    const QImage view = ElementPicture::todayView(top, bottom, 3, 1.0, colors, 320);
+    QCOMPARE(view.size(), QSize(1, 3));
+    QCOMPARE(view.pixel(0, 0), expected);
+    QCOMPARE(view.pixel(0, 1), QRgb(0)); // between the two pictures: white, so transparent
+    QCOMPARE(view.pixel(0, 2), qRgb(0, 255, 0));
+}
+
+void TestPageRendering::todayPlacement_data()
+{
+    QTest::addColumn<QByteArray>("y");
+    QTest::addColumn<QByteArray>("height");
+    QTest::addColumn<double>("zoom");
+    QTest::addColumn<QRect>("geometry");
+    QTest::newRow("100 high at 200 %") << QByteArray("10") << QByteArray("100") << 2.0 << QRect(0, 50 + 20, 416, 200);
+    QTest::newRow("fraction dropped at 150 %") << QByteArray("3") << QByteArray("33") << 1.5
+                                               << QRect(0, 38 + 4, 312, 49);
+    QTest::newRow("higher than the screen") << QByteArray("0") << QByteArray("100000") << 1.0
+                                            << QRect(0, 25, 208, 320);
+    QTest::newRow("negative height") << QByteArray("0") << QByteArray("-40") << 1.0 << QRect(0, 25, 0, 0);
+}
+
+void TestPageRendering::todayPlacement()
+{
+    QFETCH(QByteArray, y);
+    QFETCH(QByteArray, height);
+    QFETCH(double, zoom);
+    QFETCH(QRect, geometry);
+    PageFixture f(zoom);
+    f.set("To", 0, {y, height, "222222", "E21313", "3388CC", "50"});
+
+    f.editor().PageAction();
+    QCOMPARE(f.editor().CanvasTo.size(), 1);
+    QCOMPARE(f.editor().CanvasTo[0]->geometry(), geometry);
+    QCOMPARE(f.editor().CanvasTo[0]->picture().size(), geometry.size());
+}
+
+void TestPageRendering::sizesFromFilesAreClamped_data()
+{
+    QTest::addColumn<QString>("identifier");
+    QTest::addColumn<QList<QByteArray>>("record");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("label wider than the screen")
+        << "Lab" << QList<QByteArray>{"0", "0", "99999999999", "-5", "Tahoma", "99999", "000000", "1", "0", "0", "x"}
+        << QSize(416, 0);
+    QTest::newRow("picture far wider than the screen")
+        << "Pic" << QList<QByteArray>{"2147483647", "-2147483648", "Bitmaps:wide.bmp"} << QSize(416, 8);
+}
+
+void TestPageRendering::sizesFromFilesAreClamped()
+{
+    QFETCH(QString, identifier);
+    QFETCH(QList<QByteArray>, record);
+    QFETCH(QSize, size);
+    PageFixture f(2.0);
+    f.picture("wide.bmp", halves(3000, 4));
+    f.set(identifier, 0, record);
+
+    f.editor().PageAction();
+    QWidget *control = identifier == "Lab" ? static_cast<QWidget *>(f.editor().Label1.value(0))
+                                           : f.editor().Canvas3.value(0);
+    QVERIFY(control);
+    QCOMPARE(control->size(), size);
+    if (identifier == "Lab")
+        QCOMPARE(f.editor().Label1[0]->font().pixelSize(), 640);
+    else
+        QCOMPARE(f.editor().Canvas3[0]->picture().size(), size);
+}
+
+void TestPageRendering::missingImagesMessage_data()
+{
+    QTest::addColumn<QByteArray>("background");
+    QTest::addColumn<QString>("listed");
+    QTest::newRow("missing button and background") << QByteArray("Bitmaps:nobg.bmp")
+                                                   << "Bitmaps:nobg.bmp\nBitmaps:gone.bmp\nBitmaps:text.bmp\n";
+    QTest::newRow("damaged background") << QByteArray("Bitmaps:cut.bmp")
+                                        << "Bitmaps:cut.bmp\nBitmaps:gone.bmp\nBitmaps:text.bmp\n";
+}
+
+// One message per rebuild, naming missing and unreadable files alike.
+void TestPageRendering::missingImagesMessage()
+{
+    QFETCH(QByteArray, background);
+    QFETCH(QString, listed);
+    PageFixture f;
+    const QByteArray good = f.picture("good.bmp", halves());
+    f.picture("cut.bmp", halves(200, 200));
+    QFile cut(f.dir.filePath("Bitmaps/cut.bmp"));
+    QVERIFY(cut.resize(cut.size() / 2));
+    QFile text(f.dir.filePath("Bitmaps/text.bmp"));
+    QVERIFY(text.open(QIODevice::WriteOnly));
+    text.write("BM but nothing else");
+    text.close();
+    f.skin().BackgroundProperties[0] = background;
+    f.set("Bt", 0, pictureRecord(6, 0, 0, 4, good));
+    f.set("Bt", 1, pictureRecord(6, 0, 0, 4, "Bitmaps:gone.bmp"));
+    f.set("Bt", 2, pictureRecord(6, 0, 0, 4, "Bitmaps:text.bmp"));
+    f.set("Bt", 3, pictureRecord(6, 0, 0, 4, good));
+
+    f.editor().PageAction();
+    QCOMPARE(f.editor().Canvas1.size(), 2);
+    QCOMPARE(f.editor().Canvas1[1]->slot(), 3);
+    QVERIFY(f.editor().Background->picture().isNull());
+    QCOMPARE(f.prompts->messages.size(), 1);
+    QCOMPARE(f.prompts->lastMessage(), QStringLiteral("These images are missing:\n\n") + listed);
+    QCOMPARE(f.prompts->messages[0].icon, Prompts::Icon::Caution);
+
+    f.editor().PageAction();
+    QCOMPARE(f.prompts->messages.size(), 2);
+    QCOMPARE(f.prompts->lastMessage(), f.prompts->messages[0].text);
+}
+
+void TestPageRendering::stackingAndSelection()
+{
+    PageFixture f;
+    const QByteArray p = f.picture("p.bmp", halves());
+    f.skin().BackgroundProperties[0] = f.picture("bg.bmp", halves(208, 276));
+    for (const QString id : {"Bt", "BtM", "Pic", "PicM", "Lok", "Tra", "ToI"}) {
+        const int columns = f.skin().tableForElement(id)->columnCount();
+        f.set(id, 0, pictureRecord(columns, 0, 0, id.startsWith("Bt") ? 4 : 2, p));
+    }
+    f.set("Lab", 0, labelRecord("1", "0", "10"));
+    f.set("To", 0, {"0", "50", "222222", "E21313", "3388CC", "50"});
+    MainWindow &e = f.editor();
+    e.ActiveCanvasIndex = 4;
+
+    e.PageAction();
+    QCOMPARE(e.ActiveCanvasIndex, -1);
+    QCOMPARE(e.Background->picture().size(), QSize(208, 276));
+    const QObjectList children = e.phoneView()->children();
+    const QList<QObject *> bottomToTop{e.Background, e.Canvas3[0], e.Canvas4[0], e.Canvas1[0], e.Canvas2[0],
+                                       e.Canvas5[0], e.Canvas6[0], e.Canvas7[0], e.Label1[0], e.CanvasTo[0]};
+    for (int i = 1; i < bottomToTop.size(); ++i)
+        QVERIFY2(children.indexOf(bottomToTop[i - 1]) < children.indexOf(bottomToTop[i]), qPrintable(QString::number(i)));
+}
+
+void TestPageRendering::skinWithoutPages()
+{
+    PageFixture f;
+    f.skin().PageProperties.clear();
+    f.skin().isPopupActive = true;
+    f.editor().PageAction();
+    QVERIFY(!f.editor().Background);
+    QVERIFY(f.skin().isPopupActive);
+}
+
+QTEST_MAIN(TestPageRendering)
+#include "tst_pagerendering.moc"
