@@ -66,6 +66,9 @@ private slots:
     void enablingFollowsTheOpenSkin_data();
     void enablingFollowsTheOpenSkin();
     void menusAreEnabledAfreshWhenOpened();
+    void openRecentNeedsARecentEntry_data();
+    void openRecentNeedsARecentEntry();
+    void closeSavesThePreferences();
 
     void readingShowsTheFirstPageOrPopup_data();
     void readingShowsTheFirstPageOrPopup();
@@ -107,6 +110,7 @@ void TestApp::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
+    QFile::remove(BPrefs::PrefsFile()); // no recent list from an earlier test
     auto prompts = std::make_unique<ScriptedPrompts>();
     m_prompts = prompts.get();
     m_app = std::make_unique<App>(std::move(prompts));
@@ -244,6 +248,33 @@ void TestApp::menusAreEnabledAfreshWhenOpened()
     QVERIFY(!save->isEnabled());
     emit m_app->menu("AblageMenu")->aboutToShow();
     QVERIFY(save->isEnabled());
+}
+
+void TestApp::openRecentNeedsARecentEntry_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<bool>("enabled");
+
+    QTest::newRow("recent_0") << "recent_0" << true;
+    QTest::newRow("letter case ignored") << "RECENT_0" << true;
+    QTest::newRow("only a later entry") << "recent_1" << false;
+}
+
+void TestApp::openRecentNeedsARecentEntry()
+{
+    QFETCH(QString, key);
+    QFETCH(bool, enabled);
+
+    m_app->prefs().setValue(key, QStringLiteral("skin.txt"));
+    emit m_app->menu("AblageMenu")->aboutToShow();
+    QCOMPARE(m_app->menuAction("AblageOpenRecent")->isEnabled(), enabled);
+}
+
+void TestApp::closeSavesThePreferences()
+{
+    m_app->prefs().setValue(QStringLiteral("recent_0"), QStringLiteral("skin.txt"));
+    m_app->Close();
+    QVERIFY(BPrefs().HasKey(QStringLiteral("recent_0")));
 }
 
 // --- reading

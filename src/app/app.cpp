@@ -62,7 +62,9 @@ void App::Open()
 
 void App::Close()
 {
-    // The preferences store is saved here once it exists.
+    // At the very end there is no one left to tell; a store that cannot be written
+    // costs only the recent list.
+    m_prefs.Save();
 }
 
 // --- the selected element's working copy
@@ -307,8 +309,7 @@ void App::EnableMenuItems()
 
 bool App::hasRecentFiles() const
 {
-    // The preferences store that holds the recent list is not there yet.
-    return false;
+    return m_prefs.HasKey(QStringLiteral("recent_0"));
 }
 
 QAction *App::menuAction(const QString &name) const

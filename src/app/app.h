@@ -2,6 +2,7 @@
 
 #include "document/prompts.h"
 #include "document/skin.h"
+#include "prefs/bprefs.h"
 
 #include <QHash>
 #include <QKeySequence>
@@ -30,7 +31,7 @@ public:
 
     // Builds the menus, shows the editor window and places the toolbox beside it.
     void Open();
-    // At the end of the run: stores what has to survive it.
+    // At the end of the run: saves the preferences store.
     void Close();
 
     Skin &skin() { return m_skin; }
@@ -38,6 +39,8 @@ public:
     MainWindow *mainWindow() const { return m_mainWindow; }
     ToolWindow *toolWindow() const { return m_toolWindow; }
     Prompts &prompts() const { return *m_prompts; }
+    // The preferences store of this run, saved by Close.
+    BPrefs &prefs() { return m_prefs; }
 
     // --- the selected element's working copy (selection lives in MainWindow)
     void initializeElementArr();
@@ -109,6 +112,7 @@ private:
 
     Skin m_skin;
     std::unique_ptr<Prompts> m_prompts;
+    BPrefs m_prefs;
     MainWindow *m_mainWindow = nullptr;
     ToolWindow *m_toolWindow = nullptr;
     LoadingWindow *m_loadingWindow = nullptr;
