@@ -1,10 +1,13 @@
 #include "app/app.h"
+#include "app/qtprompts.h"
 #include "scriptedprompts.h"
 #include "widgets/aboutwindow.h"
 #include "widgets/loadingwindow.h"
 
 #include <QDesktopServices>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QProgressBar>
 #include <QtTest>
 
@@ -34,6 +37,8 @@ private slots:
     void aboutWindowLogos();
     void linkTurnsRedUnderTheMouse();
     void linkClickOpensTheHomePage();
+    void realSavePromptOffersThreeButtons_data();
+    void realSavePromptOffersThreeButtons();
 
 private:
     AboutWindow *openAboutWindow(App &app);
@@ -181,6 +186,48 @@ void TestWindows::linkClickOpensTheHomePage()
     QFile file(page.toLocalFile());
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().contains("Morvanta"));
+}
+
+void TestWindows::realSavePromptOffersThreeButtons_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<Prompts::SaveChoice>("choice");
+
+    QTest::newRow("Save") << "Save" << Prompts::SaveChoice::Save;
+    QTest::newRow("Don't Save") << "Don't Save" << Prompts::SaveChoice::DontSave;
+    QTest::newRow("Cancel") << "Cancel" << Prompts::SaveChoice::Cancel;
+}
+
+void TestWindows::realSavePromptOffersThreeButtons()
+{
+    QFETCH(QString, button);
+    QFETCH(Prompts::SaveChoice, choice);
+
+    QStringList captions;
+    QString defaultCaption;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    // Answers the modal box once it is up, as the user would.
+    QTimer::singleShot(0, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        icon = box->icon();
+        for (QAbstractButton *b : box->buttons())
+            captions << b->text().remove(QLatin1Char('&'));
+        defaultCaption = box->defaultButton()->text();
+        for (QAbstractButton *b : box->buttons()) {
+            if (b->text().remove(QLatin1Char('&')) == button)
+                b->click();
+        }
+    });
+
+    QtPrompts prompts;
+    const Prompts::SaveChoice answer = prompts.askToSave(QStringLiteral("Message"), QStringLiteral("Explanation"));
+
+    QCOMPARE(answer, choice);
+    QCOMPARE(icon, QMessageBox::Warning);
+    captions.sort();
+    QCOMPARE(captions, (QStringList{"Cancel", "Don't Save", "Save"}));
+    QCOMPARE(defaultCaption, QStringLiteral("Save"));
 }
 
 QTEST_MAIN(TestWindows)
