@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include <cstring>
 #include <vector>
 
 namespace ElementPicture {
@@ -24,6 +25,47 @@ QImage opaqueOrPremultiplied(const QImage &picture)
     return picture.format() == format ? picture : picture.convertToFormat(format);
 }
 
+// Enlarging repeats source rows: a row made from the same source row as the one above
+// is a copy of it.
+bool copyPreviousRow(QImage &result, int y, int sourceRow, int &previousRow)
+{
+    if (y > 0 && sourceRow == previousRow) {
+        std::memcpy(result.scanLine(y), result.constScanLine(y - 1), size_t(result.bytesPerLine()));
+        return true;
+    }
+    previousRow = sourceRow;
+    return false;
+}
+
+// Alpha of every mask pixel, row by row: black opaque, white transparent, grey between.
+std::vector<uchar> maskAlphas(const QImage &mask)
+{
+    std::vector<uchar> alphas(size_t(mask.width()) * size_t(mask.height()));
+    const auto alphaOf = [](QRgb colour) { return uchar(255 - qGray(colour)); };
+    QImage source = mask;
+    if (source.format() != QImage::Format_Indexed8 && source.format() != QImage::Format_RGB32)
+        source = source.convertToFormat(QImage::Format_RGB32);
+    std::vector<uchar> paletteAlphas;
+    for (const QRgb colour : source.colorTable())
+        paletteAlphas.push_back(alphaOf(colour));
+    paletteAlphas.resize(256, 255);
+    uchar *out = alphas.data();
+    const int width = source.width();
+    const bool indexed = source.format() == QImage::Format_Indexed8;
+    for (int y = 0; y < source.height(); ++y) {
+        if (indexed) {
+            const uchar *in = source.constScanLine(y);
+            for (int x = 0; x < width; ++x)
+                *out++ = paletteAlphas[in[x]];
+        } else {
+            const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(y));
+            for (int x = 0; x < width; ++x)
+                *out++ = alphaOf(in[x]);
+        }
+    }
+    return alphas;
+}
+
 } // namespace
 
 QSize clamped(QSize wanted, QSize limit)
@@ -41,8 +83,11 @@ QImage scaled(const QImage &picture, QSize fullSize, QSize shownSize)
 
     QImage result(shownSize, source.format());
     const std::vector<int> columns = sourceIndices(shownSize.width(), fullSize.width(), source.width());
+    int previousRow = -1;
     for (int y = 0; y < shownSize.height(); ++y) {
         const int sourceRow = int(qint64(y) * source.height() / fullSize.height());
+        if (copyPreviousRow(result, y, sourceRow, previousRow))
+            continue;
         const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(sourceRow));
         auto *out = reinterpret_cast<QRgb *>(result.scanLine(y));
         for (int x = 0; x < shownSize.width(); ++x)
@@ -57,22 +102,32 @@ QImage masked(const QImage &picture, const QImage &mask, QSize fullSize, QSize s
         return {};
     const QImage source = picture.format() == QImage::Format_RGB32 ? picture
                                                                     : picture.convertToFormat(QImage::Format_RGB32);
-    const QImage gray = mask.format() == QImage::Format_Grayscale8 ? mask
-                                                                    : mask.convertToFormat(QImage::Format_Grayscale8);
+    const std::vector<uchar> alphas = maskAlphas(mask);
 
     QImage result(shownSize, QImage::Format_ARGB32_Premultiplied);
     const std::vector<int> columns = sourceIndices(shownSize.width(), fullSize.width(), source.width());
+    const int maskWidth = mask.width();
+    const int maskHeight = mask.height();
+    const int width = shownSize.width();
+    int previousRow = -1;
     for (int y = 0; y < shownSize.height(); ++y) {
         const int sourceRow = int(qint64(y) * source.height() / fullSize.height());
+        if (copyPreviousRow(result, y, sourceRow, previousRow))
+            continue;
         const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(sourceRow));
-        const uchar *maskRow = sourceRow < gray.height() ? gray.constScanLine(sourceRow) : nullptr;
+        const uchar *maskRow = sourceRow < maskHeight ? alphas.data() + size_t(sourceRow) * size_t(maskWidth)
+                                                         : nullptr;
         auto *out = reinterpret_cast<QRgb *>(result.scanLine(y));
-        for (int x = 0; x < shownSize.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             const int sourceColumn = columns[size_t(x)];
-            const int alpha = maskRow && sourceColumn < gray.width() ? 255 - maskRow[sourceColumn] : 255;
+            const int alpha = maskRow && sourceColumn < maskWidth ? maskRow[sourceColumn] : 255;
             const QRgb pixel = in[sourceColumn];
-            out[x] = qRgba(qRed(pixel) * alpha / 255, qGreen(pixel) * alpha / 255, qBlue(pixel) * alpha / 255,
-                           alpha);
+            if (alpha == 255)
+                out[x] = pixel;
+            else if (alpha == 0)
+                out[x] = 0;
+            else
+                out[x] = qPremultiply(qRgba(qRed(pixel), qGreen(pixel), qBlue(pixel), alpha));
         }
     }
     return result;

@@ -117,9 +117,9 @@ bool MainWindow::LoadBackground()
     const QImage picture = readPicture(skin().BackgroundProperties.value(page));
     // At 100 % the picture is shown as it is, cut off at the page area.
     const QSize full = zoom() > 1 ? size : picture.size();
-    const QImage shown = ElementPicture::scaled(picture, full, full.boundedTo(size));
+    QImage shown = ElementPicture::scaled(picture, full, full.boundedTo(size));
     if (!shown.isNull())
-        Background->setPicture(QPixmap::fromImage(shown));
+        Background->setPicture(QPixmap::fromImage(std::move(shown)));
 
     Background->setGeometry(0, top, size.width(), size.height());
     Background->show();
@@ -151,9 +151,9 @@ bool MainWindow::loadPictures(const PictureKind &kind, const Placement &placemen
         const QSize full(zoomed(QByteArray::number(picture.width())), zoomed(QByteArray::number(picture.height())));
         const QSize shownSize = ElementPicture::clamped(full, limit);
         const QImage mask = applyMask ? readMask(table.value(plane, slot, kind.maskColumn)) : QImage();
-        const QImage shown = mask.isNull() ? ElementPicture::scaled(picture, full, shownSize)
+        QImage shown = mask.isNull() ? ElementPicture::scaled(picture, full, shownSize)
                                            : ElementPicture::masked(picture, mask, full, shownSize);
-        canvas->setPicture(QPixmap::fromImage(shown));
+        canvas->setPicture(QPixmap::fromImage(std::move(shown)));
         canvas->setGeometry(placed(zoomed(table.value(plane, slot, XColumn), placement.offsetX)),
                             placed(qint64(zoomed(table.value(plane, slot, YColumn))) + placement.top),
                             shownSize.width(), shownSize.height());
@@ -298,12 +298,12 @@ bool MainWindow::LoadToday()
         const ElementPicture::TodayColors colors{string2color(value(TodayColumn::TextColor)),
                                                  string2color(value(TodayColumn::SelectedTextColor)),
                                                  string2color(value(TodayColumn::HighlightColor))};
-        const QImage view = ElementPicture::todayView(todayTop(), todayBottom(), Zoom::val(value(TodayColumn::Height)),
+        QImage view = ElementPicture::todayView(todayTop(), todayBottom(), Zoom::val(value(TodayColumn::Height)),
                                                       zoom(), colors, phoneSize().height());
-        if (!view.isNull())
-            canvas->setPicture(QPixmap::fromImage(view));
         const qint64 top = CanvasBorderTop + qint64(Zoom::val(value(TodayColumn::Y)) * zoom());
         canvas->setGeometry(0, placed(top), view.width(), view.height());
+        if (!view.isNull())
+            canvas->setPicture(QPixmap::fromImage(std::move(view)));
         canvas->show();
     }
     return true;

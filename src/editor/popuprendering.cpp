@@ -61,9 +61,9 @@ bool MainWindow::LoadPopupBackground()
     const QImage picture = readPicture(skin().PopupBackgroundProperties.value(popup));
     // At 100 % the picture is shown as it is, cut off at the popup's size.
     const QSize pictureFull = z > 1 ? full : picture.size();
-    const QImage shown = ElementPicture::scaled(picture, pictureFull, pictureFull.boundedTo(size));
+    QImage shown = ElementPicture::scaled(picture, pictureFull, pictureFull.boundedTo(size));
     if (!shown.isNull())
-        PopupBackground->setPicture(QPixmap::fromImage(shown));
+        PopupBackground->setPicture(QPixmap::fromImage(std::move(shown)));
     PopupBackground->setGeometry(placed(left), placed(top), size.width(), size.height());
     PopupBackground->show();
     return true;
