@@ -108,7 +108,8 @@ void TestToolWindow::controls()
     QCOMPARE(t.minimumSize(), QSize(165, 76));
     QCOMPARE(t.maximumSize(), QSize(165, 76));
     QVERIFY(t.windowFlags().testFlag(Qt::Tool));
-    QCOMPARE(t.font().pointSize(), 11);
+    QCOMPARE(t.font().pixelSize(), 11);
+    QCOMPARE(t.font().family(), QApplication::font().family());
     QCOMPARE(t.ZoomFaktor, 1.0);
     QVERIFY(t.MaskStatus);
 

@@ -32,7 +32,11 @@ ToolWindow::ToolWindow(App &app, QWidget *parent)
 {
     setWindowTitle(QStringLiteral("Toolbox"));
     setFixedSize(165, 76);
-    setFont(QFont(QApplication::font().family(), 11));
+    // The system font at 11 typographic points of a 72 dpi screen, which is what the
+    // fixed 165 x 76 layout was measured in: 11 pixels on any screen.
+    QFont smallFont(QApplication::font().family());
+    smallFont.setPixelSize(11);
+    setFont(smallFont);
 
     PopupZoom = new QComboBox(this);
     for (const ZoomStep &step : zoomSteps)
