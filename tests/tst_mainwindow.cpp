@@ -62,6 +62,7 @@ private slots:
     void selectAndRelease_data();
     void selectAndRelease();
     void clearAllLeavesAnEmptyPhone();
+    void readingASkinWithoutPagesEmptiesThePhone();
 };
 
 void TestMainWindow::window()
@@ -219,6 +220,27 @@ void TestMainWindow::clearAllLeavesAnEmptyPhone()
     QCOMPARE(e.CanvasBorderTop, 0);
     QCOMPARE(e.CanvasBorderBottom, 0);
     QCOMPARE(e.CanvasBorderRight, 0);
+}
+
+// Nothing of the previous skin stays on screen, even when the new one has no page to
+// rebuild the phone with.
+void TestMainWindow::readingASkinWithoutPagesEmptiesThePhone()
+{
+    EditorFixture f;
+    MainWindow &e = f.editor();
+    QVERIFY(f.app->readMainSkinFile(QFINDTESTDATA("data/skin_full/skin.txt")));
+    QVERIFY(e.Background);
+    QTemporaryDir emptySkin;
+    QFile file(emptySkin.filePath("skin.txt"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("TITLE=\"Empty\"\r\nAUTHOR=\"Ann\"\r\nCOMMENT=\"No pages, no popups\"\r\n");
+    file.close();
+
+    QVERIFY(f.app->readMainSkinFile(file.fileName()));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(e.phoneView()->findChildren<QWidget *>().isEmpty());
+    QVERIFY(!e.Background && !e.PopupBackground && !e.ActiveCanvas);
+    QCOMPARE(e.CanvasBorderRight, 0); // nothing fits: nothing can be dragged
 }
 
 QTEST_MAIN(TestMainWindow)
