@@ -177,6 +177,8 @@ bool MainWindow::initializeCanvas(int index, ElementCanvas *canvas, const QStrin
 {
     // The contextual "Copy" menu belongs to copy and paste, which is not built yet.
     Q_UNUSED(contextual)
+    if (!canvas)
+        return false;
     ActiveCanvasIndex = index;
     ActiveCanvasObject = canvas;
     ActiveElement = identifier;

@@ -1,8 +1,5 @@
 #pragma once
 
-// NOTE for the editor's implementer: App relies on exactly the public members declared
-// here; add what the editor needs, keep these.
-
 #include <QByteArray>
 #include <QColor>
 #include <QImage>

@@ -1,7 +1,5 @@
 #pragma once
 
-// NOTE for the toolbox's implementer: App relies on the public members declared here.
-
 #include <QWidget>
 
 class App;
