@@ -206,12 +206,11 @@ void TestSkinReader::pageFileAccess_data()
 {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<bool>("loadingError");
-    // The skin lies in "skin/"; "skin/page" and "outside" exist and hold a button.
-    QTest::newRow("inside") << QByteArray("page") << false;
+    // The skin lies in "skin/"; "skin/page" holds a button, "skin/zero" links to a device.
+    QTest::newRow("file") << QByteArray("page") << false;
     QTest::newRow("missing") << QByteArray("nothing") << true;
     QTest::newRow("a folder") << QByteArray("sub") << true;
-    QTest::newRow("outside through ..") << QByteArray("../outside") << true;
-    QTest::newRow("absolute") << QByteArray("/dev/zero") << true;
+    QTest::newRow("a device that never ends") << QByteArray("zero") << true;
 }
 
 void TestSkinReader::pageFileAccess()
@@ -221,7 +220,7 @@ void TestSkinReader::pageFileAccess()
     QTemporaryDir dir;
     const QByteArray button = "BUTTON=1,2,3,\"\",\"Bitmaps/b.bmp\",\"\"\r";
     writeFile(dir.filePath(QStringLiteral("skin/page")), button);
-    writeFile(dir.filePath(QStringLiteral("outside")), button);
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), dir.filePath(QStringLiteral("skin/zero"))));
     QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("skin/sub")));
     writeFile(dir.filePath(QStringLiteral("skin/main")), MinimalMain + "PAGE=0,\"" + file + "\",\"P\"\r");
 

@@ -1,6 +1,14 @@
 #include "elementtable.h"
 
 #include <algorithm>
+#include <cstring>
+
+namespace {
+
+// Below this the buffer is never worth compacting.
+constexpr qsizetype CompactThreshold = 4096;
+
+} // namespace
 
 ElementTable::ElementTable(int columnCount)
     : m_columnCount(std::max(0, columnCount))
@@ -9,8 +17,10 @@ ElementTable::ElementTable(int columnCount)
 
 void ElementTable::resize(int planes, int minimumSlots)
 {
+    planes = std::max(0, planes);
     // Planes go first, so that data of removed planes keeps no slot alive.
-    m_planes.resize(size_t(std::max(0, planes)));
+    if (planes < m_planeCount)
+        relayout(planes, m_slotCount);
     int keptSlots = std::max(0, minimumSlots);
     for (int slot = m_slotCount - 1; slot >= keptSlots; --slot) {
         if (slotHoldsData(slot)) {
@@ -18,49 +28,118 @@ void ElementTable::resize(int planes, int minimumSlots)
             break;
         }
     }
-    m_slotCount = keptSlots;
-    for (auto &plane : m_planes)
-        plane.resize(size_t(m_slotCount) * size_t(m_columnCount));
+    relayout(planes, keptSlots);
+}
+
+void ElementTable::relayout(int planes, int slotCount)
+{
+    if (planes == m_planeCount && slotCount == m_slotCount)
+        return;
+    const size_t columns = size_t(m_columnCount);
+    if (slotCount == m_slotCount) {
+        // Adding or dropping planes at the end keeps every other cell in place.
+        m_cells.resize(size_t(planes) * size_t(slotCount) * columns);
+    } else {
+        std::vector<Cell> cells(size_t(planes) * size_t(slotCount) * columns);
+        const int keptPlanes = std::min(planes, m_planeCount);
+        const size_t keptSlotCells = size_t(std::min(slotCount, m_slotCount)) * columns;
+        for (int plane = 0; plane < keptPlanes; ++plane) {
+            const auto from = m_cells.begin() + ptrdiff_t(size_t(plane) * size_t(m_slotCount) * columns);
+            std::copy(from, from + ptrdiff_t(keptSlotCells),
+                      cells.begin() + ptrdiff_t(size_t(plane) * size_t(slotCount) * columns));
+        }
+        m_cells = std::move(cells);
+    }
+    m_planeCount = planes;
+    m_slotCount = slotCount;
+    compact(); // dropped cells leave unused text behind
 }
 
 void ElementTable::clear()
 {
-    m_planes.clear();
+    m_cells.clear();
+    m_text.clear();
+    m_unused = 0;
+    m_planeCount = 0;
     m_slotCount = 0;
 }
 
 void ElementTable::insertPlane(int plane)
 {
-    plane = std::clamp(plane, 0, planeCount());
-    m_planes.insert(m_planes.begin() + plane, std::vector<QByteArray>(size_t(m_slotCount) * size_t(m_columnCount)));
+    plane = std::clamp(plane, 0, m_planeCount);
+    const size_t planeCells = size_t(m_slotCount) * size_t(m_columnCount);
+    m_cells.insert(m_cells.begin() + ptrdiff_t(size_t(plane) * planeCells), planeCells, Cell());
+    ++m_planeCount;
 }
 
 void ElementTable::removePlane(int plane)
 {
-    if (plane >= 0 && plane < planeCount())
-        m_planes.erase(m_planes.begin() + plane);
+    if (plane < 0 || plane >= m_planeCount)
+        return;
+    const size_t planeCells = size_t(m_slotCount) * size_t(m_columnCount);
+    const auto first = m_cells.begin() + ptrdiff_t(size_t(plane) * planeCells);
+    for (auto cell = first; cell != first + ptrdiff_t(planeCells); ++cell)
+        m_unused += cell->size;
+    m_cells.erase(first, first + ptrdiff_t(planeCells));
+    --m_planeCount;
 }
 
 bool ElementTable::contains(int plane, int slot, int column) const
 {
-    return plane >= 0 && plane < planeCount() && slot >= 0 && slot < m_slotCount && column >= 0
+    return plane >= 0 && plane < m_planeCount && slot >= 0 && slot < m_slotCount && column >= 0
         && column < m_columnCount;
+}
+
+size_t ElementTable::cellIndex(int plane, int slot, int column) const
+{
+    return (size_t(plane) * size_t(m_slotCount) + size_t(slot)) * size_t(m_columnCount) + size_t(column);
 }
 
 QByteArray ElementTable::value(int plane, int slot, int column) const
 {
     if (!contains(plane, slot, column))
         return {};
-    return m_planes[size_t(plane)][size_t(slot) * size_t(m_columnCount) + size_t(column)];
+    const Cell &cell = m_cells[cellIndex(plane, slot, column)];
+    return cell.size == 0 ? QByteArray() : QByteArray(m_text.data() + cell.offset, cell.size);
 }
 
-void ElementTable::setValue(int plane, int slot, int column, const QByteArray &value)
+void ElementTable::setValue(int plane, int slot, int column, QByteArrayView value)
 {
-    if (plane < 0 || plane >= planeCount() || slot < 0 || column < 0 || column >= m_columnCount)
+    if (plane < 0 || plane >= m_planeCount || slot < 0 || column < 0 || column >= m_columnCount)
         return;
     if (slot >= m_slotCount)
-        resize(planeCount(), slot + 1);
-    m_planes[size_t(plane)][size_t(slot) * size_t(m_columnCount) + size_t(column)] = value;
+        resize(m_planeCount, slot + 1);
+    Cell &cell = m_cells[cellIndex(plane, slot, column)];
+    if (value.size() <= cell.size) {
+        if (!value.isEmpty())
+            std::memcpy(m_text.data() + cell.offset, value.data(), size_t(value.size()));
+        m_unused += cell.size - value.size();
+        cell.size = value.size();
+        return;
+    }
+    m_unused += cell.size;
+    cell.offset = qsizetype(m_text.size());
+    cell.size = value.size();
+    m_text.append(value.data(), size_t(value.size()));
+    if (m_unused > CompactThreshold && m_unused > qsizetype(m_text.size()) / 2)
+        compact();
+}
+
+void ElementTable::compact()
+{
+    if (m_unused == 0)
+        return;
+    std::string text;
+    text.reserve(m_text.size() - size_t(m_unused));
+    for (Cell &cell : m_cells) {
+        if (cell.size == 0)
+            continue;
+        const qsizetype offset = qsizetype(text.size());
+        text.append(m_text.data() + cell.offset, size_t(cell.size));
+        cell.offset = offset;
+    }
+    m_text = std::move(text);
+    m_unused = 0;
 }
 
 QList<QByteArray> ElementTable::record(int plane, int slot) const
@@ -75,21 +154,19 @@ QList<QByteArray> ElementTable::record(int plane, int slot) const
 void ElementTable::setRecord(int plane, int slot, const QList<QByteArray> &record)
 {
     for (int column = 0; column < m_columnCount; ++column)
-        setValue(plane, slot, column, column < record.size() ? record.at(column) : QByteArray());
+        setValue(plane, slot, column, column < record.size() ? QByteArrayView(record.at(column)) : QByteArrayView());
 }
 
 bool ElementTable::isUsed(int plane, int slot, int keyColumn) const
 {
-    return !value(plane, slot, keyColumn).isEmpty();
+    return contains(plane, slot, keyColumn) && m_cells[cellIndex(plane, slot, keyColumn)].size > 0;
 }
 
 bool ElementTable::slotHoldsData(int slot) const
 {
-    const size_t begin = size_t(slot) * size_t(m_columnCount);
-    for (const auto &plane : m_planes) {
-        const size_t end = std::min(plane.size(), begin + size_t(m_columnCount)); // new planes are still empty
-        for (size_t i = begin; i < end; ++i) {
-            if (!plane[i].isEmpty())
+    for (int plane = 0; plane < m_planeCount; ++plane) {
+        for (int column = 0; column < m_columnCount; ++column) {
+            if (m_cells[cellIndex(plane, slot, column)].size > 0)
                 return true;
         }
     }

@@ -7,6 +7,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
 namespace {
 
 const char NotASkin[] = "Not a valid Velmora Skin!";
@@ -42,16 +46,26 @@ bool beginsWithKeyword(QByteArrayView line, QByteArrayView keyword)
 }
 
 // Calls `handle` with every line; a carriage return, a line feed or both end a line.
+// The next of each line end is searched with memchr and kept until it is passed, so
+// that the bytes are not looked at one by one.
 template<typename Handler>
 void forEachLine(const QByteArray &bytes, Handler handle)
 {
     const char *data = bytes.constData();
     const qsizetype size = bytes.size();
+    const auto next = [&](char c, qsizetype from) {
+        const void *found = std::memchr(data + from, c, size_t(size - from));
+        return found ? static_cast<const char *>(found) - data : size;
+    };
+    qsizetype nextCr = -1;
+    qsizetype nextLf = -1;
     qsizetype begin = 0;
     while (begin < size) {
-        qsizetype end = begin;
-        while (end < size && data[end] != '\r' && data[end] != '\n')
-            ++end;
+        if (nextCr < begin)
+            nextCr = next('\r', begin);
+        if (nextLf < begin)
+            nextLf = next('\n', begin);
+        qsizetype end = std::min(nextCr, nextLf);
         handle(QByteArrayView(data + begin, end - begin));
         if (end + 1 < size && data[end] == '\r' && data[end + 1] == '\n')
             ++end;
@@ -59,41 +73,102 @@ void forEachLine(const QByteArray &bytes, Handler handle)
     }
 }
 
-// The values of a line: every double quote removed, split at "," into at most
+// One value as the file holds it, with every double quote removed and then blanks
+// trimmed. Quotes are dropped from the ends together with the blanks, since removing
+// them first would have made those blanks the ends. The result views `piece`, or
+// `scratch` when quotes had to be taken out of the middle. `hasQuote` says whether
+// the piece holds any double quote at all.
+QByteArrayView cleanValue(QByteArrayView piece, bool hasQuote, QByteArray &scratch)
+{
+    if (!hasQuote)
+        return trimmed(piece);
+    const auto isEdge = [](char c) { return isBlank(c) || c == '"'; };
+    qsizetype begin = 0;
+    qsizetype end = piece.size();
+    while (begin < end && isEdge(piece[begin]))
+        ++begin;
+    while (end > begin && isEdge(piece[end - 1]))
+        --end;
+    const QByteArrayView inner = piece.sliced(begin, end - begin);
+    if (!inner.contains('"'))
+        return inner;
+    scratch.resize(inner.size());
+    qsizetype kept = 0;
+    for (const char c : inner) {
+        if (c != '"')
+            scratch[kept++] = c;
+    }
+    scratch.resize(kept);
+    return scratch;
+}
+
+// Calls `take(index, value)` for the values of a line: split at "," into at most
 // `maxValues` values (the last one keeps the rest, so that a quoted text with a comma
-// in the last column survives), blanks trimmed from each. With `dropFirstEquals` the
-// first "=" of the text is removed as well.
-QList<QByteArray> splitValues(QByteArrayView text, int maxValues, bool dropFirstEquals = false)
+// in the last column survives), each cleaned as above. This is the inner loop of
+// reading a skin, hence memchr rather than a look at every byte.
+template<typename Taker>
+void forEachValue(QByteArrayView text, int maxValues, Taker take)
+{
+    QByteArray scratch;
+    const char *data = text.data();
+    const char *const end = data + text.size();
+    const auto hasQuote = [](const char *from, const char *to) {
+        return std::memchr(from, '"', size_t(to - from)) != nullptr;
+    };
+    int index = 0;
+    while (maxValues == Unlimited || index < maxValues - 1) {
+        const char *comma = static_cast<const char *>(std::memchr(data, ',', size_t(end - data)));
+        if (!comma)
+            break;
+        take(index++, cleanValue(QByteArrayView(data, comma), hasQuote(data, comma), scratch));
+        data = comma + 1;
+    }
+    take(index, cleanValue(QByteArrayView(data, end), hasQuote(data, end), scratch));
+}
+
+QList<QByteArray> splitValues(QByteArrayView text, int maxValues)
 {
     QList<QByteArray> values;
-    QByteArray current;
-    current.reserve(text.size());
-    for (const char c : text) {
-        if (c == '"')
-            continue;
-        if (c == '=' && dropFirstEquals) {
-            dropFirstEquals = false;
-            continue;
-        }
-        if (c == ',' && (maxValues == Unlimited || values.size() < maxValues - 1)) {
-            values.append(trimmed(current).toByteArray());
-            current.clear();
-            continue;
-        }
-        current.append(c);
-    }
-    values.append(trimmed(current).toByteArray());
+    forEachValue(text, maxValues, [&](int, QByteArrayView value) { values.append(value.toByteArray()); });
     return values;
 }
 
-// Only paths take ":" between folders; other values keep their slashes.
-QByteArray toModelPath(QByteArray value)
+QByteArray singleValue(QByteArrayView text)
 {
-    for (char &c : value) {
-        if (c == '/' || c == '\\')
-            c = ':';
-    }
-    return value;
+    QByteArray scratch;
+    return cleanValue(text, text.contains('"'), scratch).toByteArray();
+}
+
+bool isSlash(char c)
+{
+    return c == '/' || c == '\\';
+}
+
+// Only paths take ":" between folders; other values keep their slashes. The result
+// lives in `scratch`.
+QByteArrayView toModelPath(QByteArrayView value, QByteArray &scratch)
+{
+    scratch.resize(value.size());
+    char *out = scratch.data();
+    for (const char c : value)
+        *out++ = isSlash(c) ? ':' : c;
+    return scratch;
+}
+
+QByteArray toModelPath(QByteArrayView value)
+{
+    QByteArray scratch;
+    return toModelPath(value, scratch).toByteArray();
+}
+
+// The values after a keyword of the main skin file; the first "=" goes wherever it is.
+QList<QByteArray> mainSkinValues(QByteArrayView line, QByteArrayView keyword, int maxValues)
+{
+    QByteArray rest = line.sliced(keyword.size()).toByteArray();
+    const qsizetype equals = rest.indexOf('=');
+    if (equals >= 0)
+        rest.remove(equals, 1);
+    return splitValues(rest, maxValues);
 }
 
 // Reads the main skin file's lines into `skin`; returns the number of TITLE, AUTHOR
@@ -104,7 +179,7 @@ int readMainSkinLines(Skin &skin, const QByteArray &bytes)
     forEachLine(bytes, [&](QByteArrayView line) {
         line = trimmed(line);
         const auto valuesAfter = [&](QByteArrayView keyword, int maxValues) {
-            return splitValues(line.sliced(keyword.size()), maxValues, true);
+            return mainSkinValues(line, keyword, maxValues);
         };
         const auto readIdentity = [&](QByteArrayView keyword, QByteArray &target) {
             const QList<QByteArray> values = valuesAfter(keyword, Unlimited);
@@ -146,7 +221,20 @@ int readMainSkinLines(Skin &skin, const QByteArray &bytes)
 void readPlaneLines(Skin &skin, int plane, const QByteArray &bytes, const QList<Skin::TableBinding> &tables,
                     QByteArray *fullscreen, QByteArray &background)
 {
-    QList<int> lastSlot(tables.size(), -1);
+    struct Target
+    {
+        QByteArrayView keyword;
+        const RecordFormat *format;
+        ElementTable *table;
+        int lastSlot;
+    };
+    std::vector<Target> targets;
+    targets.reserve(size_t(tables.size()));
+    for (const Skin::TableBinding &binding : tables) {
+        const RecordFormat &format = binding.format();
+        targets.push_back({format.keyword, &format, &(skin.*(binding.table)), -1});
+    }
+    QByteArray pathScratch;
     forEachLine(bytes, [&](QByteArrayView line) {
         const qsizetype equals = line.indexOf('=');
         if (equals < 0)
@@ -154,35 +242,31 @@ void readPlaneLines(Skin &skin, int plane, const QByteArray &bytes, const QList<
         const QByteArrayView keyword = trimmed(line.first(equals));
         const QByteArrayView text = line.sliced(equals + 1);
         if (fullscreen && sameKeyword(keyword, "FULLSCREEN")) {
-            *fullscreen = splitValues(text, 1).constFirst();
+            *fullscreen = singleValue(text);
             return;
         }
         if (sameKeyword(keyword, "BACKGROUND")) {
-            background = toModelPath(splitValues(text, 1).constFirst());
+            background = toModelPath(singleValue(text));
             return;
         }
-        for (int t = 0; t < tables.size(); ++t) {
-            const RecordFormat &format = tables.at(t).format();
-            if (!sameKeyword(keyword, format.keyword))
+        for (Target &target : targets) {
+            if (!sameKeyword(keyword, target.keyword))
                 continue;
-            ElementTable &table = skin.*(tables.at(t).table);
-            const int slot = ++lastSlot[t];
-            const QList<QByteArray> values = splitValues(text, format.columnCount);
-            for (int column = 0; column < values.size(); ++column) {
-                const QByteArray &value = values.at(column);
-                table.setValue(plane, slot, column, format.isPath(column) ? toModelPath(value) : value);
-            }
+            const RecordFormat &format = *target.format;
+            const int slot = ++target.lastSlot;
+            forEachValue(text, format.columnCount, [&](int column, QByteArrayView value) {
+                target.table->setValue(plane, slot, column,
+                                       format.isPath(column) ? toModelPath(value, pathScratch) : value);
+            });
             return;
         }
     });
 }
 
-// The bytes of a page or popup file; false when it is missing or is no file the skin
-// may name (a folder, a device, or something outside the skin folder).
+// The bytes of a page or popup file; false when it is missing or is no regular file
+// (a folder, or a device that could never be read to its end).
 bool readSkinPart(const Skin &skin, const QByteArray &modelPath, QByteArray &bytes)
 {
-    if (!SkinPaths::unsafeFileReason(skin.AbsolutPathToSkin, modelPath).isEmpty())
-        return false;
     const QString path = SkinPaths::hostPath(skin.AbsolutPathToSkin, modelPath);
     if (!QFileInfo(path).isFile())
         return false;
