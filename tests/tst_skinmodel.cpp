@@ -19,6 +19,8 @@ private slots:
     void tableGrowsAndNeverDropsData_data();
     void tableGrowsAndNeverDropsData();
     void sizingKeepsGrownSlots();
+    void editsKeepEveryOtherValue_data();
+    void editsKeepEveryOtherValue();
 };
 
 void TestSkinModel::getActivePage_data()
@@ -208,6 +210,66 @@ void TestSkinModel::sizingKeepsGrownSlots()
     skin.ButtonProperties.insertPlane(0);
     QCOMPARE(skin.ButtonProperties.value(1, 21, ButtonColumn::Bitmap), QByteArray("Bitmaps:b.bmp"));
     QCOMPARE(skin.ButtonProperties.record(0, 21), QList<QByteArray>(ButtonColumn::Count));
+}
+
+void TestSkinModel::editsKeepEveryOtherValue_data()
+{
+    QTest::addColumn<QString>("edit");
+    QTest::newRow("shorter values") << "shorter";
+    QTest::newRow("longer values, many times") << "longer";
+    QTest::newRow("emptied values") << "empty";
+    QTest::newRow("plane inserted in front") << "insert";
+    QTest::newRow("middle plane removed") << "remove";
+}
+
+// Three planes of distinct values; one edit; every value not edited must read back
+// unchanged, whatever the table does with its storage meanwhile.
+void TestSkinModel::editsKeepEveryOtherValue()
+{
+    QFETCH(QString, edit);
+    const auto original = [](int plane, int slot, int column) {
+        return "p" + QByteArray::number(plane) + "s" + QByteArray::number(slot) + "c" + QByteArray::number(column);
+    };
+    ElementTable table(LabelColumn::Count);
+    table.resize(3, 20);
+    for (int plane = 0; plane < 3; ++plane)
+        for (int slot = 0; slot < 20; ++slot)
+            for (int column = 0; column < LabelColumn::Count; ++column)
+                table.setValue(plane, slot, column, original(plane, slot, column));
+
+    QByteArray edited;
+    if (edit == QLatin1String("shorter"))
+        edited = "x";
+    else if (edit == QLatin1String("longer"))
+        edited = QByteArray(300, 'y');
+    const bool editsValues = edit == QLatin1String("shorter") || edit == QLatin1String("longer")
+        || edit == QLatin1String("empty");
+    for (int round = 0; editsValues && round < 50; ++round) // enough to make the table tidy up
+        table.setValue(1, 3, LabelColumn::LabelText,
+                       edit == QLatin1String("empty") ? QByteArray() : edited + QByteArray::number(round));
+    if (edit == QLatin1String("insert"))
+        table.insertPlane(0);
+    if (edit == QLatin1String("remove"))
+        table.removePlane(1);
+
+    const auto originalPlane = [&](int plane) {
+        if (edit == QLatin1String("insert"))
+            return plane - 1;
+        if (edit == QLatin1String("remove"))
+            return plane < 1 ? plane : plane + 1;
+        return plane;
+    };
+    for (int plane = 0; plane < table.planeCount(); ++plane) {
+        for (int slot = 0; slot < 20; ++slot) {
+            for (int column = 0; column < LabelColumn::Count; ++column) {
+                const int from = originalPlane(plane);
+                QByteArray expected = from < 0 ? QByteArray() : original(from, slot, column);
+                if (editsValues && plane == 1 && slot == 3 && column == LabelColumn::LabelText)
+                    expected = edit == QLatin1String("empty") ? QByteArray() : edited + "49";
+                QCOMPARE(table.value(plane, slot, column), expected);
+            }
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSkinModel)
