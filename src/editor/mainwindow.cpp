@@ -54,6 +54,11 @@ int MainWindow::zoomed(const QByteArray &value, const QByteArray &offset) const
     return Zoom::getRoundZoomValue(value, offset, zoom());
 }
 
+int MainWindow::zoomed(int skinPixels) const
+{
+    return zoomed(QByteArray::number(skinPixels));
+}
+
 QSize MainWindow::phoneSize() const
 {
     return PhoneView::sizeForZoom(zoom());

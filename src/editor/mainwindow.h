@@ -158,7 +158,9 @@ private:
 
     static int placed(qint64 windowPixels);
     Skin &skin() const;
+    // Skin pixels to window pixels at the toolbox's zoom, rounded half away from zero.
     int zoomed(const QByteArray &value, const QByteArray &offset = {}) const;
+    int zoomed(int skinPixels) const;
     double zoom() const;
     QSize phoneSize() const;
     QPoint popupLocation() const; // X and Y of the active popup's location, skin pixels

@@ -111,8 +111,8 @@ bool MainWindow::LoadBackground()
     Background->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     const Validation::PageArea area = Validation::pageArea(skin().FullscreenProperties.value(page));
-    const int top = zoomed(QByteArray::number(area.top));
-    const QSize size(zoomed(QByteArray::number(PhoneView::ScreenWidth)), zoomed(QByteArray::number(area.height)));
+    const int top = zoomed(area.top);
+    const QSize size(zoomed(PhoneView::ScreenWidth), zoomed(area.height));
 
     const QImage picture = readPicture(skin().BackgroundProperties.value(page));
     // At 100 % the picture is shown as it is, cut off at the page area.
@@ -148,11 +148,11 @@ bool MainWindow::loadPictures(const PictureKind &kind, const Placement &placemen
 
         auto *canvas = new ElementCanvas(QString::fromLatin1(kind.identifier), slot, m_phoneView);
         list.append(canvas);
-        const QSize full(zoomed(QByteArray::number(picture.width())), zoomed(QByteArray::number(picture.height())));
+        const QSize full(zoomed(picture.width()), zoomed(picture.height()));
         const QSize shownSize = ElementPicture::clamped(full, limit);
         const QImage mask = applyMask ? readMask(table.value(plane, slot, kind.maskColumn)) : QImage();
         QImage shown = mask.isNull() ? ElementPicture::scaled(picture, full, shownSize)
-                                           : ElementPicture::masked(picture, mask, full, shownSize);
+                                     : ElementPicture::masked(picture, mask, full, shownSize);
         canvas->setPicture(QPixmap::fromImage(std::move(shown)));
         canvas->setGeometry(placed(zoomed(table.value(plane, slot, XColumn), placement.offsetX)),
                             placed(qint64(zoomed(table.value(plane, slot, YColumn))) + placement.top),
@@ -183,7 +183,8 @@ bool MainWindow::loadLabels(ElementTable Skin::*tableMember, QList<MyStaticText 
                                             : MyStaticText::Alignment::Left;
         label->setTextStyle(qMin(zoomed(value(LabelColumn::FontSize)), limit.height()),
                             string2color(value(LabelColumn::Color)), alignment, value(LabelColumn::Bold) == "1");
-        label->setText(QString::fromLatin1(Mapping::mappLabel(value(LabelColumn::LabelType), value(LabelColumn::LabelText))));
+        const QByteArray text = Mapping::mappLabel(value(LabelColumn::LabelType), value(LabelColumn::LabelText));
+        label->setText(QString::fromLatin1(text));
         const QSize size = ElementPicture::clamped(
             QSize(zoomed(value(LabelColumn::Width)), zoomed(value(LabelColumn::Height))), limit);
         label->setGeometry(placed(zoomed(value(LabelColumn::X), placement.offsetX)),
