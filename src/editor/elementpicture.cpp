@@ -120,6 +120,10 @@ QImage masked(const QImage &picture, const QImage &mask, QSize fullSize, QSize s
         auto *out = reinterpret_cast<QRgb *>(result.scanLine(y));
         for (int x = 0; x < width; ++x) {
             const int sourceColumn = columns[size_t(x)];
+            if (x > 0 && sourceColumn == columns[size_t(x) - 1]) {
+                out[x] = out[x - 1]; // enlarging repeats source columns too
+                continue;
+            }
             const int alpha = maskRow && sourceColumn < maskWidth ? maskRow[sourceColumn] : 255;
             const QRgb pixel = in[sourceColumn];
             if (alpha == 255)
