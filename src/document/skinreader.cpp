@@ -224,7 +224,8 @@ void readPlaneLines(Skin &skin, int plane, const QByteArray &bytes, const QList<
     struct Target
     {
         QByteArrayView keyword;
-        const RecordFormat *format;
+        int columnCount;
+        quint64 pathColumns; // bit k: column k is a path
         ElementTable *table;
         int lastSlot;
     };
@@ -232,7 +233,10 @@ void readPlaneLines(Skin &skin, int plane, const QByteArray &bytes, const QList<
     targets.reserve(size_t(tables.size()));
     for (const Skin::TableBinding &binding : tables) {
         const RecordFormat &format = binding.format();
-        targets.push_back({format.keyword, &format, &(skin.*(binding.table)), -1});
+        quint64 pathColumns = 0;
+        for (const int column : format.pathColumns)
+            pathColumns |= quint64(1) << column;
+        targets.push_back({format.keyword, format.columnCount, pathColumns, &(skin.*(binding.table)), -1});
     }
     QByteArray pathScratch;
     forEachLine(bytes, [&](QByteArrayView line) {
@@ -252,11 +256,10 @@ void readPlaneLines(Skin &skin, int plane, const QByteArray &bytes, const QList<
         for (Target &target : targets) {
             if (!sameKeyword(keyword, target.keyword))
                 continue;
-            const RecordFormat &format = *target.format;
             const int slot = ++target.lastSlot;
-            forEachValue(text, format.columnCount, [&](int column, QByteArrayView value) {
-                target.table->setValue(plane, slot, column,
-                                       format.isPath(column) ? toModelPath(value, pathScratch) : value);
+            forEachValue(text, target.columnCount, [&](int column, QByteArrayView value) {
+                const bool isPath = (target.pathColumns >> column) & 1;
+                target.table->setValue(plane, slot, column, isPath ? toModelPath(value, pathScratch) : value);
             });
             return;
         }
