@@ -13,7 +13,20 @@ ElementCanvas::ElementCanvas(const QString &identifier, int slot, QWidget *paren
 void ElementCanvas::setPicture(const QPixmap &picture)
 {
     m_picture = picture;
+    updateOpacity();
     update();
+}
+
+void ElementCanvas::resizeEvent(QResizeEvent *)
+{
+    updateOpacity();
+}
+
+void ElementCanvas::updateOpacity()
+{
+    // An opaque picture that fills the control hides whatever lies below: nothing
+    // there needs painting.
+    setAttribute(Qt::WA_OpaquePaintEvent, !m_picture.hasAlphaChannel() && m_picture.size() == size());
 }
 
 void ElementCanvas::setOutlined(bool outlined)

@@ -26,8 +26,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void updateOpacity();
+
     QString m_identifier;
     int m_slot;
     QPixmap m_picture;
