@@ -253,6 +253,9 @@ QAction *App::addMenuItem(QMenu *menu, const QString &name, const QString &capti
 
 void App::buildMenus()
 {
+    // At 100 % the window is only as wide as the phone's screen; tighter items keep all
+    // four menus in view instead of behind an overflow button.
+    m_mainWindow->menuBar()->setStyleSheet(QStringLiteral("QMenuBar { spacing: 1px; } QMenuBar::item { padding: 2px 4px; }"));
     QMenu *file = addMenu(QStringLiteral("AblageMenu"), QStringLiteral("&Ablage"));
     connect(addMenuItem(file, QStringLiteral("MenuNew"), QStringLiteral("New Skin"), QKeySequence::New),
             &QAction::triggered, this, &App::MenuNew_Action);
@@ -334,11 +337,7 @@ void App::MenuNew_Action()
     Skin fresh;
     fresh.AbsolutPathToSkin = mainSkinFile.absolutePath() + QLatin1Char('/');
     fresh.MainSkinFile = mainSkinFile.fileName();
-    fresh.SkinLoaded = true;
-    m_mainWindow->clearAll();
-    m_skin = std::move(fresh);
-    setPopupMode(false);
-    CarbonDeclares::SetWindowModified(m_mainWindow, false);
+    installSkin(std::move(fresh));
 
     m_skin.newSkin = true;
     openSkinPropertiesDialog();
@@ -346,7 +345,6 @@ void App::MenuNew_Action()
 
     m_mainWindow->PageAction();
     updateWindowTitle();
-    EnableMenuItems();
 }
 
 void App::MenuOpen_Action()
