@@ -2,7 +2,7 @@
 #include "editor/elementcanvas.h"
 #include "editor/mainwindow.h"
 #include "editor/mystatictext.h"
-#include "scriptedprompts.h"
+#include "editorfixture.h"
 #include "toolbox/toolwindow.h"
 
 #include <QDir>
@@ -12,41 +12,6 @@
 
 namespace {
 
-// A fresh application with one page and one popup in a temporary skin folder.
-struct EditorFixture
-{
-    QTemporaryDir dir;
-    ScriptedPrompts *prompts = nullptr;
-    std::unique_ptr<App> app;
-
-    explicit EditorFixture(double zoom = 1.0)
-    {
-        auto scripted = std::make_unique<ScriptedPrompts>();
-        prompts = scripted.get();
-        app = std::make_unique<App>(std::move(scripted));
-        QDir(dir.path()).mkpath(QStringLiteral("Bitmaps"));
-        Skin &s = skin();
-        s.AbsolutPathToSkin = dir.path() + QLatin1Char('/');
-        s.PageProperties = {{"0", "page_0", "Home"}};
-        s.PopUpProperties = {{"0", "popup_0", "Menu"}};
-        s.sizePageTables();
-        s.sizePopupTables();
-        s.FullscreenProperties[0] = "0";
-        s.ActivePage = 0;
-        s.ActivePopup = 0;
-        s.SkinLoaded = true;
-        app->toolWindow()->ZoomFaktor = zoom;
-    }
-    Skin &skin() { return app->skin(); }
-    MainWindow &editor() { return *app->mainWindow(); }
-    QByteArray picture(const QString &name, int width, int height)
-    {
-        QImage image(width, height, QImage::Format_RGB32);
-        image.fill(Qt::red);
-        image.save(dir.filePath(QStringLiteral("Bitmaps/") + name), "BMP");
-        return "Bitmaps:" + name.toLatin1();
-    }
-};
 
 } // namespace
 

@@ -3,7 +3,7 @@
 #include "editor/elementpicture.h"
 #include "editor/mainwindow.h"
 #include "editor/mystatictext.h"
-#include "scriptedprompts.h"
+#include "editorfixture.h"
 #include "toolbox/toolwindow.h"
 
 #include <QDir>
@@ -15,40 +15,12 @@ namespace {
 const QRgb Red = qRgb(255, 0, 0);
 const QRgb Blue = qRgb(0, 0, 255);
 
-// A fresh application with one page in a temporary skin folder.
-struct PageFixture
+// A fresh application with one page and no popup.
+struct PageFixture : EditorFixture
 {
-    QTemporaryDir dir;
-    ScriptedPrompts *prompts = nullptr;
-    std::unique_ptr<App> app;
-
     explicit PageFixture(double zoom = 1.0, const QByteArray &fullscreen = "0")
+        : EditorFixture(zoom, fullscreen, false)
     {
-        auto scripted = std::make_unique<ScriptedPrompts>();
-        prompts = scripted.get();
-        app = std::make_unique<App>(std::move(scripted));
-        QDir(dir.path()).mkpath(QStringLiteral("Bitmaps"));
-        Skin &s = skin();
-        s.AbsolutPathToSkin = dir.path() + QLatin1Char('/');
-        s.PageProperties = {{"0", "page_0", "Home"}};
-        s.sizePageTables();
-        s.FullscreenProperties[0] = fullscreen;
-        s.ActivePage = 0;
-        s.SkinLoaded = true;
-        app->toolWindow()->ZoomFaktor = zoom;
-    }
-    Skin &skin() { return app->skin(); }
-    MainWindow &editor() { return *app->mainWindow(); }
-
-    // Saves a picture into Bitmaps and returns its model path.
-    QByteArray picture(const QString &name, const QImage &image)
-    {
-        image.save(dir.filePath(QStringLiteral("Bitmaps/") + name), "BMP");
-        return "Bitmaps:" + name.toLatin1();
-    }
-    void set(const QString &identifier, int slot, const QList<QByteArray> &record)
-    {
-        skin().tableForElement(identifier)->setRecord(0, slot, record);
     }
 };
 

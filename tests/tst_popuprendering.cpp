@@ -2,7 +2,7 @@
 #include "editor/elementcanvas.h"
 #include "editor/mainwindow.h"
 #include "editor/mystatictext.h"
-#include "scriptedprompts.h"
+#include "editorfixture.h"
 #include "toolbox/toolwindow.h"
 
 #include <QDir>
@@ -14,50 +14,16 @@ namespace {
 const QRgb Red = qRgb(255, 0, 0);
 const QRgb Green = qRgb(0, 255, 0);
 
-// A fresh application with one page and one popup in a temporary skin folder.
-struct PopupFixture
+// A fresh application in popup mode, its popup at `location`.
+struct PopupFixture : EditorFixture
 {
-    QTemporaryDir dir;
-    ScriptedPrompts *prompts = nullptr;
-    std::unique_ptr<App> app;
-
     explicit PopupFixture(double zoom = 1.0, const QList<QByteArray> &location = {"10", "20", "100", "50"})
+        : EditorFixture(zoom)
     {
-        auto scripted = std::make_unique<ScriptedPrompts>();
-        prompts = scripted.get();
-        app = std::make_unique<App>(std::move(scripted));
-        QDir(dir.path()).mkpath(QStringLiteral("Bitmaps"));
-        Skin &s = skin();
-        s.AbsolutPathToSkin = dir.path() + QLatin1Char('/');
-        s.PageProperties = {{"0", "page_0", "Home"}};
-        s.PopUpProperties = {{"0", "popup_0", "Menu"}};
-        s.sizePageTables();
-        s.sizePopupTables();
-        s.FullscreenProperties[0] = "0";
-        s.PopupLocationProperties.setRecord(0, 0, location);
-        s.ActivePage = 0;
-        s.ActivePopup = 0;
-        s.SkinLoaded = true;
-        app->toolWindow()->ZoomFaktor = zoom;
+        skin().PopupLocationProperties.setRecord(0, 0, location);
         app->setPopupMode(true);
     }
-    Skin &skin() { return app->skin(); }
-    MainWindow &editor() { return *app->mainWindow(); }
-    void show()
-    {
-        editor().PageAction();
-        editor().PopupAction();
-    }
-
-    QByteArray picture(const QString &name, const QImage &image)
-    {
-        image.save(dir.filePath(QStringLiteral("Bitmaps/") + name), "BMP");
-        return "Bitmaps:" + name.toLatin1();
-    }
-    void set(const QString &identifier, int slot, const QList<QByteArray> &record)
-    {
-        skin().tableForElement(identifier)->setRecord(skin().getActivePage(), slot, record);
-    }
+    void show() { showPopup(); }
 };
 
 QImage filled(int width, int height, QRgb colour = Red)

@@ -2,7 +2,7 @@
 #include "editor/elementcanvas.h"
 #include "editor/mainwindow.h"
 #include "editor/phoneview.h"
-#include "scriptedprompts.h"
+#include "editorfixture.h"
 #include "toolbox/toolwindow.h"
 
 #include <QCheckBox>
@@ -14,50 +14,20 @@
 
 namespace {
 
-// A fresh application; with a skin, one page with a masked picture and one popup with
-// a masked button, both white where their masks are white.
-struct ToolFixture
+// With a skin: a masked picture on the page and a masked button on a popup.
+struct ToolFixture : EditorFixture
 {
-    QTemporaryDir dir;
-    std::unique_ptr<App> app;
-
     explicit ToolFixture(bool withSkin)
     {
-        app = std::make_unique<App>(std::make_unique<ScriptedPrompts>());
-        if (!withSkin)
+        if (!withSkin) {
+            skin() = Skin();
             return;
-        QDir(dir.path()).mkpath(QStringLiteral("Bitmaps"));
-        Skin &s = skin();
-        s.AbsolutPathToSkin = dir.path() + QLatin1Char('/');
-        s.PageProperties = {{"0", "page_0", "Home"}};
-        s.PopUpProperties = {{"0", "popup_0", "Menu"}};
-        s.sizePageTables();
-        s.sizePopupTables();
-        s.FullscreenProperties[0] = "0";
-        s.ActivePage = 0;
-        s.ActivePopup = 0;
-        s.SkinLoaded = true;
-        const QByteArray picture = save("p.bmp", Qt::red);
-        const QByteArray mask = save("m.bmp", Qt::white);
-        s.PictureMaskProperties.setRecord(0, 0, {"10", "10", picture, mask});
-        s.PopupLocationProperties.setRecord(0, 0, {"10", "20", "100", "50"});
-        s.PopupButtonMaskProperties.setRecord(0, 0, {"5", "5", "111", "", picture, mask, "", ""});
-    }
-    Skin &skin() { return app->skin(); }
-    MainWindow &editor() { return *app->mainWindow(); }
-    ToolWindow &toolbox() { return *app->toolWindow(); }
-    QByteArray save(const QString &name, Qt::GlobalColor colour)
-    {
-        QImage image(4, 4, QImage::Format_RGB32);
-        image.fill(colour);
-        image.save(dir.filePath(QStringLiteral("Bitmaps/") + name), "BMP");
-        return "Bitmaps:" + name.toLatin1();
-    }
-    void showPopup()
-    {
-        app->setPopupMode(true);
-        editor().PageAction();
-        editor().PopupAction();
+        }
+        const QByteArray pictureName = picture(QStringLiteral("p.bmp"), 4, 4, Qt::red);
+        const QByteArray mask = picture(QStringLiteral("m.bmp"), 4, 4, Qt::white);
+        skin().PictureMaskProperties.setRecord(0, 0, {"10", "10", pictureName, mask});
+        skin().PopupLocationProperties.setRecord(0, 0, {"10", "20", "100", "50"});
+        skin().PopupButtonMaskProperties.setRecord(0, 0, {"5", "5", "111", "", pictureName, mask, "", ""});
     }
 };
 

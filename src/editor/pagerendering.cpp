@@ -15,8 +15,6 @@
 #include "phoneview.h"
 #include "toolbox/toolwindow.h"
 
-
-
 namespace {
 
 // Columns shared by every picture record: X, Y, then the picture.
