@@ -1,16 +1,13 @@
 #include "bprefs.h"
 
+#include "document/safefilewriter.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QtEndian>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -21,16 +18,6 @@ constexpr qsizetype HeaderLength = 9;
 constexpr qint64 MaxFileSize = 16 * 1024 * 1024;
 // Development, alpha, beta, final.
 constexpr int ReleaseStage = 0;
-
-bool syncToDisk(QSaveFile &file)
-{
-#ifdef Q_OS_UNIX
-    return ::fsync(file.handle()) == 0;
-#else
-    Q_UNUSED(file);
-    return true;
-#endif
-}
 
 } // namespace
 
@@ -72,17 +59,7 @@ bool BPrefs::Save()
 
     if (!QDir().mkpath(QFileInfo(m_filePath).absolutePath()))
         return false;
-    QSaveFile file(m_filePath);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // commit() alone may report success after a short write, so check every step and
-    // throw the new file away on any failure: the old one stays whole.
-    if (file.write(bytes) != bytes.size() || !file.flush() || !syncToDisk(file)) {
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    return file.commit();
+    return SafeFileWriter::write(m_filePath, bytes).isEmpty();
 }
 
 void BPrefs::InitPrefs() const
