@@ -56,7 +56,7 @@ void TestWindows::loadingWindowLayout()
     QCOMPARE(window.size(), QSize(200, 85));
     QCOMPARE(window.LoadText()->geometry(), QRect(20, 14, 215, 20));
     QCOMPARE(window.LoadText()->text(), QStringLiteral("Text:"));
-    QCOMPARE(window.LoadText()->font().pointSize(), 12);
+    QCOMPARE(window.LoadText()->font().pixelSize(), 12);
     QCOMPARE(window.ProgressBar1()->geometry(), QRect(20, 46, 160, 20));
     QCOMPARE(window.ProgressBar1()->maximum(), 100);
     QVERIFY(!window.isModal());
@@ -107,7 +107,7 @@ void TestWindows::aboutWindowTexts()
     const auto *name = about->findChild<QLabel *>(QStringLiteral("StaticText1"));
     QVERIFY(name);
     QCOMPARE(name->text(), QStringLiteral("Morvanta"));
-    QCOMPARE(name->font().pointSize(), 14);
+    QCOMPARE(name->font().pixelSize(), 14);
     QVERIFY(name->font().bold());
     QCOMPARE(name->alignment(), Qt::AlignCenter);
 
@@ -121,7 +121,7 @@ void TestWindows::aboutWindowTexts()
     const QLabel *link = about->StaticText3();
     QCOMPARE(link->geometry(), QRect(85, 192, 110, 20));
     QVERIFY(link->font().underline());
-    QCOMPARE(link->font().pointSize(), 10);
+    QCOMPARE(link->font().pixelSize(), 10);
     QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
 
     // A second "About Morvanta" brings the same window forward.

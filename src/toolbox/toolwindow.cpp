@@ -4,8 +4,8 @@
 #include "editor/mainwindow.h"
 #include "editor/phoneview.h"
 #include "widgets/carbondeclares.h"
+#include "widgets/layoutfont.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -32,11 +32,7 @@ ToolWindow::ToolWindow(App &app, QWidget *parent)
 {
     setWindowTitle(QStringLiteral("Toolbox"));
     setFixedSize(165, 76);
-    // The system font at 11 typographic points of a 72 dpi screen, which is what the
-    // fixed 165 x 76 layout was measured in: 11 pixels on any screen.
-    QFont smallFont(QApplication::font().family());
-    smallFont.setPixelSize(11);
-    setFont(smallFont);
+    setFont(layoutFont(11));
 
     PopupZoom = new QComboBox(this);
     for (const ZoomStep &step : zoomSteps)

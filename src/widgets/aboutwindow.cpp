@@ -1,6 +1,7 @@
 #include "aboutwindow.h"
 
-#include <QApplication>
+#include "layoutfont.h"
+
 #include <QEvent>
 #include <QImage>
 #include <QLabel>
@@ -52,7 +53,7 @@ AboutWindow::AboutWindow(const QString &versionText, QWidget *parent)
 
     m_versionText = addText(QStringLiteral("VersionText"), versionText, QRect(20, 119, 240, 20), 11);
     addText(QStringLiteral("StaticText2"),
-            QStringLiteral("\u00a9 2024 The Morvanta developers.\nAll rights reserved."), QRect(20, 151, 240, 29),
+            QStringLiteral("\u00a9 2026 The Morvanta developers.\nAll rights reserved."), QRect(20, 151, 240, 29),
             11);
 
     m_link = addText(QStringLiteral("StaticText3"), QStringLiteral("Morvanta Home"), QRect(85, 192, 110, 20), 10);
@@ -102,9 +103,7 @@ QLabel *AboutWindow::addText(const QString &name, const QString &text, const QRe
 {
     auto *label = new QLabel(text, this);
     label->setObjectName(name);
-    QFont font = QApplication::font();
-    font.setPointSize(pointSize);
-    label->setFont(font);
+    label->setFont(layoutFont(pointSize));
     label->setAlignment(Qt::AlignCenter);
     label->setGeometry(geometry);
     return label;

@@ -1,6 +1,8 @@
 #include "loadingwindow.h"
 
-#include <QApplication>
+#include "layoutfont.h"
+
+#include <QCoreApplication>
 #include <QLabel>
 #include <QProgressBar>
 
@@ -13,10 +15,8 @@ LoadingWindow::LoadingWindow(QWidget *parent)
     setFixedSize(200, 85);
     setModal(false);
 
-    QFont font = QApplication::font();
-    font.setPointSize(12);
     m_loadText->setObjectName(QStringLiteral("LoadText"));
-    m_loadText->setFont(font);
+    m_loadText->setFont(layoutFont(12));
     m_loadText->setGeometry(20, 14, 215, 20);
 
     m_progressBar->setObjectName(QStringLiteral("ProgressBar1"));
