@@ -21,6 +21,8 @@ private slots:
     void sizingKeepsGrownSlots();
     void editsKeepEveryOtherValue_data();
     void editsKeepEveryOtherValue();
+    void slotsGrownOneByOne_data();
+    void slotsGrownOneByOne();
 };
 
 void TestSkinModel::getActivePage_data()
@@ -268,6 +270,51 @@ void TestSkinModel::editsKeepEveryOtherValue()
                     expected = edit == QLatin1String("empty") ? QByteArray() : edited + "49";
                 QCOMPARE(table.value(plane, slot, column), expected);
             }
+        }
+    }
+}
+
+void TestSkinModel::slotsGrownOneByOne_data()
+{
+    QTest::addColumn<QString>("then");
+    QTest::newRow("nothing else") << "";
+    QTest::newRow("plane inserted in front") << "insert";
+    QTest::newRow("first plane removed") << "remove";
+    QTest::newRow("planes added") << "add";
+}
+
+// Reading a page with many elements of a kind grows its table one slot at a time; the
+// table keeps room for more, and every value must stay where it was put, also through
+// later changes of the planes.
+void TestSkinModel::slotsGrownOneByOne()
+{
+    QFETCH(QString, then);
+    constexpr int Slots = 40; // leaves the table room for more
+    const auto text = [](int plane, int slot) { return "p" + QByteArray::number(plane) + "s" + QByteArray::number(slot); };
+    ElementTable table(PictureColumn::Count);
+    table.resize(2, Skin::DefaultSlots);
+    for (int slot = 0; slot < Slots; ++slot) {
+        for (int plane = 0; plane < 2; ++plane)
+            table.setValue(plane, slot, PictureColumn::Bitmap, text(plane, slot));
+    }
+    int shift = 0; // original plane p is now plane p + shift
+    if (then == QLatin1String("insert")) {
+        table.insertPlane(0);
+        shift = 1;
+    } else if (then == QLatin1String("remove")) {
+        table.removePlane(0);
+        shift = -1;
+    } else if (then == QLatin1String("add")) {
+        table.resize(4, Skin::DefaultSlots);
+    }
+
+    QCOMPARE(table.slotCount(), Slots);
+    for (int plane = 0; plane < table.planeCount(); ++plane) {
+        const int original = plane - shift;
+        for (int slot = 0; slot < Slots; ++slot) {
+            const QByteArray expected = original >= 0 && original < 2 ? text(original, slot) : QByteArray();
+            QCOMPARE(table.value(plane, slot, PictureColumn::Bitmap), expected);
+            QCOMPARE(table.value(plane, slot, PictureColumn::X), QByteArray());
         }
     }
 }

@@ -51,6 +51,8 @@ private slots:
     void fixtureShape();
     void fixtureValues_data();
     void fixtureValues();
+    void recordValue_data();
+    void recordValue();
     void mainSkinFile_data();
     void mainSkinFile();
     void unreadableMainSkinFile_data();
@@ -140,6 +142,43 @@ void TestSkinReader::fixtureValues()
     static const SkinReader::Result result = SkinReader::readMainSkinFile(QFINDTESTDATA("data/skin_full/skin.txt"));
     QVERIFY(result.ok);
     QCOMPARE(valueAt(result.skin, field, plane, slot, column), expected);
+}
+
+void TestSkinReader::recordValue_data()
+{
+    QTest::addColumn<QByteArray>("values"); // of a BUTTON line: X, Y, Command, Argument, Bitmap, Pressed
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("blanks around quotes") << QByteArray("1,2,3, \" a b \" ,x,y") << 3 << QByteArray("a b");
+    QTest::newRow("quote inside") << QByteArray("1,2,3,a\"b,x,y") << 3 << QByteArray("ab");
+    QTest::newRow("quote inside a quoted value") << QByteArray("1,2,3,\"a\"b\",x,y") << 3 << QByteArray("ab");
+    QTest::newRow("blanks next to an inner quote stay") << QByteArray("1,2,3,a \" b,x,y") << 3 << QByteArray("a  b");
+    QTest::newRow("quotes and blanks only") << QByteArray("1,2,3, \" \"\" ,x,y") << 3 << QByteArray();
+    QTest::newRow("one quote at one end") << QByteArray("1,2,3,\"open,x,y") << 3 << QByteArray("open");
+    QTest::newRow("path slashes") << QByteArray("1,2,3,a/b,\"Bitmaps/sub\\b.bmp\",y") << 4
+                                  << QByteArray("Bitmaps:sub:b.bmp");
+    QTest::newRow("slash of a text stays") << QByteArray("1,2,3,a/b,x,y") << 3 << QByteArray("a/b");
+    QTest::newRow("last path keeps its commas") << QByteArray("1,2,3,a,b,\"c/d\", e/f") << 5
+                                                << QByteArray("c:d, e:f");
+    QTest::newRow("missing values") << QByteArray("1,2") << 1 << QByteArray("2");
+}
+
+// Values are cleaned where they lie in the bytes read, so each rule is checked beside
+// neighbours that must stay untouched.
+void TestSkinReader::recordValue()
+{
+    QFETCH(QByteArray, values);
+    QFETCH(int, column);
+    QFETCH(QByteArray, expected);
+    QTemporaryDir dir;
+    writeFile(dir.filePath(QStringLiteral("page")), "BUTTON=" + values + "\r\nBUTTON=9,8\r\n");
+    writeFile(dir.filePath(QStringLiteral("main")), MinimalMain + "PAGE=0,\"page\",\"P\"\r");
+    const SkinReader::Result result = SkinReader::readMainSkinFile(dir.filePath(QStringLiteral("main")));
+    QVERIFY(result.ok);
+    const ElementTable &buttons = result.skin.ButtonProperties;
+    QCOMPARE(buttons.value(0, 0, column), expected);
+    QCOMPARE(buttons.value(0, 0, ButtonColumn::X), QByteArray("1"));
+    QCOMPARE(buttons.value(0, 1, ButtonColumn::Y), QByteArray("8"));
 }
 
 void TestSkinReader::mainSkinFile_data()

@@ -36,19 +36,25 @@ void ElementTable::relayout(int planes, int slotCount)
     if (planes == m_planeCount && slotCount == m_slotCount)
         return;
     const size_t columns = size_t(m_columnCount);
-    if (slotCount == m_slotCount) {
-        // Adding or dropping planes at the end keeps every other cell in place.
-        m_cells.resize(size_t(planes) * size_t(slotCount) * columns);
-    } else {
-        std::vector<Cell> cells(size_t(planes) * size_t(slotCount) * columns);
+    if (slotCount < m_slotCount || slotCount > m_slotRoom) {
+        // A plane that outgrows its room gets half as much again: a page read with many
+        // elements of a kind grows the table one slot at a time, which would otherwise
+        // move the whole table at every slot. A table sized or shrunk fits exactly.
+        const int room = slotCount > m_slotRoom ? std::max(slotCount, m_slotRoom + m_slotRoom / 2) : slotCount;
+        std::vector<Cell> cells(size_t(planes) * size_t(room) * columns);
         const int keptPlanes = std::min(planes, m_planeCount);
         const size_t keptSlotCells = size_t(std::min(slotCount, m_slotCount)) * columns;
         for (int plane = 0; plane < keptPlanes; ++plane) {
-            const auto from = m_cells.begin() + ptrdiff_t(size_t(plane) * size_t(m_slotCount) * columns);
+            const auto from = m_cells.begin() + ptrdiff_t(size_t(plane) * size_t(m_slotRoom) * columns);
             std::copy(from, from + ptrdiff_t(keptSlotCells),
-                      cells.begin() + ptrdiff_t(size_t(plane) * size_t(slotCount) * columns));
+                      cells.begin() + ptrdiff_t(size_t(plane) * size_t(room) * columns));
         }
         m_cells = std::move(cells);
+        m_slotRoom = room;
+    } else {
+        // Planes added or dropped at the end, or slots taken from the room, keep every
+        // other cell in place. Cells beyond the last slot are always empty.
+        m_cells.resize(size_t(planes) * size_t(m_slotRoom) * columns);
     }
     m_planeCount = planes;
     m_slotCount = slotCount;
@@ -62,12 +68,13 @@ void ElementTable::clear()
     m_unused = 0;
     m_planeCount = 0;
     m_slotCount = 0;
+    m_slotRoom = 0;
 }
 
 void ElementTable::insertPlane(int plane)
 {
     plane = std::clamp(plane, 0, m_planeCount);
-    const size_t planeCells = size_t(m_slotCount) * size_t(m_columnCount);
+    const size_t planeCells = size_t(m_slotRoom) * size_t(m_columnCount);
     m_cells.insert(m_cells.begin() + ptrdiff_t(size_t(plane) * planeCells), planeCells, Cell());
     ++m_planeCount;
 }
@@ -76,7 +83,7 @@ void ElementTable::removePlane(int plane)
 {
     if (plane < 0 || plane >= m_planeCount)
         return;
-    const size_t planeCells = size_t(m_slotCount) * size_t(m_columnCount);
+    const size_t planeCells = size_t(m_slotRoom) * size_t(m_columnCount);
     const auto first = m_cells.begin() + ptrdiff_t(size_t(plane) * planeCells);
     for (auto cell = first; cell != first + ptrdiff_t(planeCells); ++cell)
         m_unused += cell->size;
@@ -88,11 +95,6 @@ bool ElementTable::contains(int plane, int slot, int column) const
 {
     return plane >= 0 && plane < m_planeCount && slot >= 0 && slot < m_slotCount && column >= 0
         && column < m_columnCount;
-}
-
-size_t ElementTable::cellIndex(int plane, int slot, int column) const
-{
-    return (size_t(plane) * size_t(m_slotCount) + size_t(slot)) * size_t(m_columnCount) + size_t(column);
 }
 
 QByteArray ElementTable::value(int plane, int slot, int column) const
@@ -110,16 +112,22 @@ void ElementTable::setValue(int plane, int slot, int column, QByteArrayView valu
     if (slot >= m_slotCount)
         resize(m_planeCount, slot + 1);
     Cell &cell = m_cells[cellIndex(plane, slot, column)];
-    if (value.size() <= cell.size) {
+    if (value.size() <= qsizetype(cell.size)) {
         if (!value.isEmpty())
             std::memcpy(m_text.data() + cell.offset, value.data(), size_t(value.size()));
         m_unused += cell.size - value.size();
-        cell.size = value.size();
+        cell.size = quint32(value.size());
         return;
     }
     m_unused += cell.size;
-    cell.offset = qsizetype(m_text.size());
-    cell.size = value.size();
+    cell.size = 0; // its old bytes are unused from now on
+    if (!hasRoomFor(value.size())) {
+        compact();
+        if (!hasRoomFor(value.size()))
+            qBadAlloc(); // as Qt's own containers do beyond their largest size
+    }
+    cell.offset = quint32(m_text.size());
+    cell.size = quint32(value.size());
     m_text.append(value.data(), size_t(value.size()));
     if (m_unused > CompactThreshold && m_unused > qsizetype(m_text.size()) / 2)
         compact();
@@ -134,7 +142,7 @@ void ElementTable::compact()
     for (Cell &cell : m_cells) {
         if (cell.size == 0)
             continue;
-        const qsizetype offset = qsizetype(text.size());
+        const auto offset = quint32(text.size());
         text.append(m_text.data() + cell.offset, size_t(cell.size));
         cell.offset = offset;
     }

@@ -4,6 +4,7 @@
 #include <QByteArrayView>
 #include <QList>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -44,20 +45,31 @@ public:
     bool isUsed(int plane, int slot, int keyColumn) const;
 
 private:
+    // The cells are most of a large skin's memory, and touching fresh memory is a good
+    // part of what reading one costs, so a cell takes 32-bit positions: a table then
+    // holds at most 4 GiB of values, far beyond any skin.
     struct Cell
     {
-        qsizetype offset = 0; // into m_text
-        qsizetype size = 0;   // 0: empty
+        quint32 offset = 0; // into m_text
+        quint32 size = 0;   // 0: empty
     };
 
     bool contains(int plane, int slot, int column) const;
-    size_t cellIndex(int plane, int slot, int column) const;
+    size_t cellIndex(int plane, int slot, int column) const
+    {
+        return (size_t(plane) * size_t(m_slotRoom) + size_t(slot)) * size_t(m_columnCount) + size_t(column);
+    }
     bool slotHoldsData(int slot) const;
     void relayout(int planes, int slotCount);
+    bool hasRoomFor(qsizetype bytes) const
+    {
+        return bytes <= qsizetype(std::numeric_limits<quint32>::max()) - qsizetype(m_text.size());
+    }
     void compact();
 
     int m_columnCount = 0;
     int m_slotCount = 0;
+    int m_slotRoom = 0; // slots each plane has cells for, at least m_slotCount
     int m_planeCount = 0;
     std::vector<Cell> m_cells; // plane-major, then slot, then column
     std::string m_text;        // the values of the cells, back to back

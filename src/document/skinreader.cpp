@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -37,7 +38,11 @@ QByteArrayView trimmed(QByteArrayView text)
 
 bool sameKeyword(QByteArrayView text, QByteArrayView keyword)
 {
-    return text.size() == keyword.size() && qstrnicmp(text.data(), keyword.data(), keyword.size()) == 0;
+    // The editor writes keywords in upper case, so most match byte for byte, which is
+    // the cheaper test.
+    return text.size() == keyword.size()
+        && (std::memcmp(text.data(), keyword.data(), size_t(keyword.size())) == 0
+            || qstrnicmp(text.data(), keyword.data(), keyword.size()) == 0);
 }
 
 bool beginsWithKeyword(QByteArrayView line, QByteArrayView keyword)
@@ -45,13 +50,26 @@ bool beginsWithKeyword(QByteArrayView line, QByteArrayView keyword)
     return line.size() >= keyword.size() && sameKeyword(line.first(keyword.size()), keyword);
 }
 
+// A stretch of a file's bytes that may be changed where it lies. Values are cleaned in
+// place: cleaning never makes a value longer, so the bytes read serve as the buffer and
+// no value is copied before the model stores it.
+struct Span
+{
+    char *begin;
+    char *end;
+
+    explicit Span(char *from, char *to) : begin(from), end(to) { }
+    explicit Span(QByteArray &bytes) : begin(bytes.data()), end(bytes.data() + bytes.size()) { }
+    QByteArrayView view() const { return QByteArrayView(begin, end); }
+};
+
 // Calls `handle` with every line; a carriage return, a line feed or both end a line.
 // The next of each line end is searched with memchr and kept until it is passed, so
 // that the bytes are not looked at one by one.
 template<typename Handler>
-void forEachLine(const QByteArray &bytes, Handler handle)
+void forEachLine(QByteArray &bytes, Handler handle)
 {
-    const char *data = bytes.constData();
+    char *const data = bytes.data();
     const qsizetype size = bytes.size();
     const auto next = [&](char c, qsizetype from) {
         const void *found = std::memchr(data + from, c, size_t(size - from));
@@ -66,77 +84,11 @@ void forEachLine(const QByteArray &bytes, Handler handle)
         if (nextLf < begin)
             nextLf = next('\n', begin);
         qsizetype end = std::min(nextCr, nextLf);
-        handle(QByteArrayView(data + begin, end - begin));
+        handle(Span(data + begin, data + end));
         if (end + 1 < size && data[end] == '\r' && data[end + 1] == '\n')
             ++end;
         begin = end + 1;
     }
-}
-
-// One value as the file holds it, with every double quote removed and then blanks
-// trimmed. Quotes are dropped from the ends together with the blanks, since removing
-// them first would have made those blanks the ends. The result views `piece`, or
-// `scratch` when quotes had to be taken out of the middle. `hasQuote` says whether
-// the piece holds any double quote at all.
-QByteArrayView cleanValue(QByteArrayView piece, bool hasQuote, QByteArray &scratch)
-{
-    if (!hasQuote)
-        return trimmed(piece);
-    const auto isEdge = [](char c) { return isBlank(c) || c == '"'; };
-    qsizetype begin = 0;
-    qsizetype end = piece.size();
-    while (begin < end && isEdge(piece[begin]))
-        ++begin;
-    while (end > begin && isEdge(piece[end - 1]))
-        --end;
-    const QByteArrayView inner = piece.sliced(begin, end - begin);
-    if (!inner.contains('"'))
-        return inner;
-    scratch.resize(inner.size());
-    qsizetype kept = 0;
-    for (const char c : inner) {
-        if (c != '"')
-            scratch[kept++] = c;
-    }
-    scratch.resize(kept);
-    return scratch;
-}
-
-// Calls `take(index, value)` for the values of a line: split at "," into at most
-// `maxValues` values (the last one keeps the rest, so that a quoted text with a comma
-// in the last column survives), each cleaned as above. This is the inner loop of
-// reading a skin, hence memchr rather than a look at every byte.
-template<typename Taker>
-void forEachValue(QByteArrayView text, int maxValues, Taker take)
-{
-    QByteArray scratch;
-    const char *data = text.data();
-    const char *const end = data + text.size();
-    const auto hasQuote = [](const char *from, const char *to) {
-        return std::memchr(from, '"', size_t(to - from)) != nullptr;
-    };
-    int index = 0;
-    while (maxValues == Unlimited || index < maxValues - 1) {
-        const char *comma = static_cast<const char *>(std::memchr(data, ',', size_t(end - data)));
-        if (!comma)
-            break;
-        take(index++, cleanValue(QByteArrayView(data, comma), hasQuote(data, comma), scratch));
-        data = comma + 1;
-    }
-    take(index, cleanValue(QByteArrayView(data, end), hasQuote(data, end), scratch));
-}
-
-QList<QByteArray> splitValues(QByteArrayView text, int maxValues)
-{
-    QList<QByteArray> values;
-    forEachValue(text, maxValues, [&](int, QByteArrayView value) { values.append(value.toByteArray()); });
-    return values;
-}
-
-QByteArray singleValue(QByteArrayView text)
-{
-    QByteArray scratch;
-    return cleanValue(text, text.contains('"'), scratch).toByteArray();
 }
 
 bool isSlash(char c)
@@ -144,55 +96,96 @@ bool isSlash(char c)
     return c == '/' || c == '\\';
 }
 
-// Only paths take ":" between folders; other values keep their slashes. The result
-// lives in `scratch`.
-QByteArrayView toModelPath(QByteArrayView value, QByteArray &scratch)
+// Bit k set: value k is a path.
+using PathColumns = quint64;
+
+bool isPathColumn(PathColumns pathColumns, int column)
 {
-    scratch.resize(value.size());
-    char *out = scratch.data();
-    for (const char c : value)
-        *out++ = isSlash(c) ? ':' : c;
-    return scratch;
+    return column < std::numeric_limits<PathColumns>::digits && (pathColumns >> column) & 1;
 }
 
-QByteArray toModelPath(QByteArrayView value)
+// Calls `take(index, value)` for the values of a line: split at "," into at most
+// `maxValues` values (the last one keeps the rest, so that a quoted text with a comma
+// in the last column survives), each as the file holds it with every double quote
+// removed and then blanks trimmed; in a path "/" and "\" become ":", which separates
+// folders in the model. Quotes are dropped from the ends together with the blanks,
+// since removing them first would have made those blanks the ends.
+//
+// This is the inner loop of reading a skin. Values are cleaned where they lie, and one
+// look at every byte finds the comma that ends a value, counts its quotes and turns its
+// slashes; only a value with a quote inside is looked at again.
+template<typename Taker>
+void forEachValue(Span text, int maxValues, PathColumns pathColumns, Taker take)
 {
-    QByteArray scratch;
-    return toModelPath(value, scratch).toByteArray();
+    char *piece = text.begin;
+    for (int index = 0;; ++index) {
+        const bool isLast = index == maxValues - 1;
+        const bool isPath = isPathColumn(pathColumns, index);
+        int quotes = 0;
+        char *stop = piece;
+        for (; stop != text.end && (isLast || *stop != ','); ++stop) {
+            quotes += *stop == '"';
+            if (isPath && isSlash(*stop))
+                *stop = ':';
+        }
+
+        // From here `quotes` counts the quotes left between `begin` and `end`.
+        const auto isEdge = [&](char c) { return isBlank(c) || (quotes > 0 && c == '"'); };
+        char *begin = piece;
+        char *end = stop;
+        for (; begin < end && isEdge(*begin); ++begin)
+            quotes -= *begin == '"';
+        for (; end > begin && isEdge(end[-1]); --end)
+            quotes -= end[-1] == '"';
+        if (quotes > 0)
+            end = std::remove(begin, end, '"');
+        take(index, QByteArrayView(begin, end));
+
+        if (stop == text.end)
+            return;
+        piece = stop + 1;
+    }
+}
+
+// The value of a line that holds a single one.
+QByteArray singleValue(Span text, bool isPath)
+{
+    QByteArray value;
+    forEachValue(text, 1, isPath ? 1 : 0, [&](int, QByteArrayView cleaned) { value = cleaned.toByteArray(); });
+    return value;
 }
 
 // The values after a keyword of the main skin file; the first "=" goes wherever it is.
-QList<QByteArray> mainSkinValues(QByteArrayView line, QByteArrayView keyword, int maxValues)
+QList<QByteArray> mainSkinValues(QByteArrayView line, QByteArrayView keyword, int maxValues,
+                                 PathColumns pathColumns = 0)
 {
     QByteArray rest = line.sliced(keyword.size()).toByteArray();
     const qsizetype equals = rest.indexOf('=');
     if (equals >= 0)
         rest.remove(equals, 1);
-    return splitValues(rest, maxValues);
+    QList<QByteArray> values;
+    forEachValue(Span(rest), maxValues, pathColumns,
+                 [&](int, QByteArrayView value) { values.append(value.toByteArray()); });
+    return values;
 }
 
 // Reads the main skin file's lines into `skin`; returns the number of TITLE, AUTHOR
 // and COMMENT values, which tells a skin from any other file.
-int readMainSkinLines(Skin &skin, const QByteArray &bytes)
+int readMainSkinLines(Skin &skin, QByteArray &bytes)
 {
     int identityValues = 0;
-    forEachLine(bytes, [&](QByteArrayView line) {
-        line = trimmed(line);
-        const auto valuesAfter = [&](QByteArrayView keyword, int maxValues) {
-            return mainSkinValues(line, keyword, maxValues);
-        };
+    forEachLine(bytes, [&](Span span) {
+        const QByteArrayView line = trimmed(span.view());
         const auto readIdentity = [&](QByteArrayView keyword, QByteArray &target) {
-            const QList<QByteArray> values = valuesAfter(keyword, Unlimited);
+            const QList<QByteArray> values = mainSkinValues(line, keyword, Unlimited);
             target = values.last();
             identityValues += int(values.size());
         };
         const auto readPageRow = [&](QByteArrayView keyword, QList<PageRow> &rows) {
-            const QList<QByteArray> values = valuesAfter(keyword, PageColumn::Count);
-            PageRow row;
-            row.Number = values.value(PageColumn::Number);
-            row.File = toModelPath(values.value(PageColumn::File));
-            row.Name = values.value(PageColumn::Name);
-            rows.append(row);
+            const QList<QByteArray> values =
+                mainSkinValues(line, keyword, PageColumn::Count, PathColumns(1) << PageColumn::File);
+            rows.append(PageRow{values.value(PageColumn::Number), values.value(PageColumn::File),
+                                values.value(PageColumn::Name)});
         };
 
         if (beginsWithKeyword(line, "TITLE")) {
@@ -202,7 +195,7 @@ int readMainSkinLines(Skin &skin, const QByteArray &bytes)
         } else if (beginsWithKeyword(line, "COMMENT")) {
             readIdentity("COMMENT", skin.SkinComment);
         } else if (beginsWithKeyword(line, "UICOLORS")) {
-            const QList<QByteArray> values = valuesAfter("UICOLORS", Skin::UIColorCount);
+            const QList<QByteArray> values = mainSkinValues(line, "UICOLORS", Skin::UIColorCount);
             for (int k = 0; k < values.size(); ++k)
                 skin.SkinUIColors[k] = values.at(k);
             skin.isSkinUIColors = true;
@@ -215,56 +208,74 @@ int readMainSkinLines(Skin &skin, const QByteArray &bytes)
     return identityValues;
 }
 
-// Reads one page or popup file into plane `plane` of the given tables. The n-th line
-// of a record keyword fills slot n; tables grow past their usual slot count rather
-// than lose a line.
-void readPlaneLines(Skin &skin, int plane, const QByteArray &bytes, const QList<Skin::TableBinding> &tables,
-                    QByteArray *fullscreen, QByteArray &background)
+// Reads page or popup files into planes of the given element tables. The n-th line of a
+// record keyword fills slot n; tables grow past their usual slot count rather than lose
+// a line.
+class PlaneReader
 {
+public:
+    PlaneReader(Skin &skin, const QList<Skin::TableBinding> &tables)
+    {
+        m_targets.reserve(size_t(tables.size()));
+        for (const Skin::TableBinding &binding : tables) {
+            const RecordFormat &format = binding.format();
+            PathColumns pathColumns = 0;
+            for (const int column : format.pathColumns)
+                pathColumns |= PathColumns(1) << column;
+            m_targets.push_back({format.keyword, format.columnCount, pathColumns, &(skin.*(binding.table)), -1});
+        }
+    }
+
+    // `bytes` are the file's and get changed while its values are cleaned.
+    void read(int plane, QByteArray &bytes, QByteArray *fullscreen, QByteArray &background)
+    {
+        for (Target &target : m_targets)
+            target.lastSlot = -1;
+        forEachLine(bytes, [&](Span line) {
+            const qsizetype equals = line.view().indexOf('=');
+            if (equals < 0)
+                return;
+            const QByteArrayView keyword = trimmed(QByteArrayView(line.begin, equals));
+            const Span text(line.begin + equals + 1, line.end);
+            if (fullscreen && sameKeyword(keyword, "FULLSCREEN")) {
+                *fullscreen = singleValue(text, false);
+            } else if (sameKeyword(keyword, "BACKGROUND")) {
+                background = singleValue(text, true);
+            } else if (Target *target = targetFor(keyword)) {
+                const int slot = ++target->lastSlot;
+                forEachValue(text, target->columnCount, target->pathColumns, [&](int column, QByteArrayView value) {
+                    target->table->setValue(plane, slot, column, value);
+                });
+            }
+        });
+    }
+
+private:
     struct Target
     {
         QByteArrayView keyword;
         int columnCount;
-        quint64 pathColumns; // bit k: column k is a path
+        PathColumns pathColumns;
         ElementTable *table;
         int lastSlot;
     };
-    std::vector<Target> targets;
-    targets.reserve(size_t(tables.size()));
-    for (const Skin::TableBinding &binding : tables) {
-        const RecordFormat &format = binding.format();
-        quint64 pathColumns = 0;
-        for (const int column : format.pathColumns)
-            pathColumns |= quint64(1) << column;
-        targets.push_back({format.keyword, format.columnCount, pathColumns, &(skin.*(binding.table)), -1});
+
+    // Records of one kind stand together in a file, so the kind of the previous record
+    // is tried first.
+    Target *targetFor(QByteArrayView keyword)
+    {
+        if (m_recent && sameKeyword(keyword, m_recent->keyword))
+            return m_recent;
+        for (Target &target : m_targets) {
+            if (sameKeyword(keyword, target.keyword))
+                return m_recent = &target;
+        }
+        return nullptr;
     }
-    QByteArray pathScratch;
-    forEachLine(bytes, [&](QByteArrayView line) {
-        const qsizetype equals = line.indexOf('=');
-        if (equals < 0)
-            return;
-        const QByteArrayView keyword = trimmed(line.first(equals));
-        const QByteArrayView text = line.sliced(equals + 1);
-        if (fullscreen && sameKeyword(keyword, "FULLSCREEN")) {
-            *fullscreen = singleValue(text);
-            return;
-        }
-        if (sameKeyword(keyword, "BACKGROUND")) {
-            background = toModelPath(singleValue(text));
-            return;
-        }
-        for (Target &target : targets) {
-            if (!sameKeyword(keyword, target.keyword))
-                continue;
-            const int slot = ++target.lastSlot;
-            forEachValue(text, target.columnCount, [&](int column, QByteArrayView value) {
-                const bool isPath = (target.pathColumns >> column) & 1;
-                target.table->setValue(plane, slot, column, isPath ? toModelPath(value, pathScratch) : value);
-            });
-            return;
-        }
-    });
-}
+
+    std::vector<Target> m_targets;
+    Target *m_recent = nullptr;
+};
 
 // The bytes of a page or popup file; false when it is missing or is no regular file
 // (a folder, or a device that could never be read to its end).
@@ -303,7 +314,7 @@ SkinReader::Result SkinReader::readMainSkinFile(const QString &mainSkinFilePath,
                                 info.isDir() ? QStringLiteral("it is a folder.") : file.errorString());
         return result;
     }
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes = file.readAll();
     file.close();
 
     Skin skin;
@@ -324,6 +335,7 @@ SkinReader::Result SkinReader::readMainSkinFile(const QString &mainSkinFilePath,
 void SkinReader::readPageFiles(Skin &skin, const Progress &progress)
 {
     skin.sizePageTables();
+    PlaneReader reader(skin, Skin::pageTables());
     const int last = skin.pageCounter();
     for (int page = 0; page <= last; ++page) {
         const QByteArray &file = skin.PageProperties.at(page).File;
@@ -334,14 +346,14 @@ void SkinReader::readPageFiles(Skin &skin, const Progress &progress)
             skin.PageLoadingError[page] = true;
             continue;
         }
-        readPlaneLines(skin, page, bytes, Skin::pageTables(), &skin.FullscreenProperties[page],
-                       skin.BackgroundProperties[page]);
+        reader.read(page, bytes, &skin.FullscreenProperties[page], skin.BackgroundProperties[page]);
     }
 }
 
 void SkinReader::readPopupFiles(Skin &skin, const Progress &progress)
 {
     skin.sizePopupTables();
+    PlaneReader reader(skin, Skin::popupTables());
     const int last = skin.popupCounter();
     for (int popup = 0; popup <= last; ++popup) {
         const QByteArray &file = skin.PopUpProperties.at(popup).File;
@@ -352,6 +364,6 @@ void SkinReader::readPopupFiles(Skin &skin, const Progress &progress)
             skin.PopupLoadingError[popup] = true;
             continue;
         }
-        readPlaneLines(skin, popup, bytes, Skin::popupTables(), nullptr, skin.PopupBackgroundProperties[popup]);
+        reader.read(popup, bytes, nullptr, skin.PopupBackgroundProperties[popup]);
     }
 }
