@@ -82,6 +82,8 @@ private slots:
     void pictureKinds();
     void masks_data();
     void masks();
+    void maskShades_data();
+    void maskShades();
     void labels_data();
     void labels();
     void todayColours_data();
@@ -230,6 +232,50 @@ void TestPageRendering::masks()
     QCOMPARE(QColor(image.pixel(0, 0)).rgb(), Red);
     QCOMPARE(qAlpha(image.pixel(image.width() - 1, image.height() - 1)), alphaAtRight);
     QVERIFY(f.prompts->messages.isEmpty()); // masks are never reported
+}
+
+void TestPageRendering::maskShades_data()
+{
+    QTest::addColumn<bool>("palette"); // an 8-bit mask with a colour table, else RGB32
+    QTest::addColumn<int>("grey");
+    QTest::addColumn<int>("zoom");
+    QTest::addColumn<int>("maskHeight"); // rows the mask covers of the picture's 2
+
+    QTest::newRow("black, opaque") << false << 0 << 1 << 2;
+    QTest::newRow("white, transparent") << false << 255 << 1 << 2;
+    QTest::newRow("grey, half at 200 %") << false << 128 << 2 << 2;
+    QTest::newRow("palette grey at 200 %") << true << 64 << 2 << 2;
+    QTest::newRow("palette white") << true << 255 << 1 << 2;
+    QTest::newRow("short mask leaves the bottom opaque") << false << 255 << 2 << 1;
+}
+
+// Every shade of a mask becomes the alpha of the premultiplied result, whether the mask
+// is a palette or an RGB picture, at any zoom; rows below a short mask stay opaque.
+void TestPageRendering::maskShades()
+{
+    QFETCH(bool, palette);
+    QFETCH(int, grey);
+    QFETCH(int, zoom);
+    QFETCH(int, maskHeight);
+    const QRgb colour = qRgb(200, 100, 50);
+    QImage picture(2, 2, QImage::Format_RGB32);
+    picture.fill(colour);
+    QImage mask(2, maskHeight, QImage::Format_RGB32);
+    mask.fill(qRgb(grey, grey, grey));
+    if (palette)
+        mask = mask.convertToFormat(QImage::Format_Indexed8);
+    QCOMPARE(mask.format(), palette ? QImage::Format_Indexed8 : QImage::Format_RGB32);
+
+    const QSize size = picture.size() * zoom;
+    const QImage result = ElementPicture::masked(picture, mask, size, size);
+    QCOMPARE(result.size(), size);
+    const int alpha = 255 - qGray(grey, grey, grey);
+    for (int y = 0; y < size.height(); ++y) {
+        const bool covered = y / zoom < maskHeight;
+        const QRgb expected = qPremultiply(qRgba(200, 100, 50, covered ? alpha : 255));
+        for (int x = 0; x < size.width(); ++x)
+            QCOMPARE(reinterpret_cast<const QRgb *>(result.constScanLine(y))[x], expected);
+    }
 }
 
 void TestPageRendering::labels_data()

@@ -115,11 +115,12 @@ Result read(const QString &hostPath)
     QFile file(hostPath);
     if (!file.open(QIODevice::ReadOnly))
         return {{}, QStringLiteral("cannot be opened")};
-    const QByteArray head = file.read(FileHeaderSize + LargestInfoHeaderSize);
+    // Peeked, not read: the decoder then starts from the buffer the header came in
+    // instead of seeking back and reading the file a second time.
+    const QByteArray head = file.peek(FileHeaderSize + LargestInfoHeaderSize);
     const QString refusal = checkHeader(head, file.size());
     if (!refusal.isEmpty())
         return {{}, refusal};
-    file.seek(0);
 
     AllocationLimitGuard limit;
     QImageReader reader(&file, "bmp");

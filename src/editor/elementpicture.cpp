@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -25,46 +26,70 @@ QImage opaqueOrPremultiplied(const QImage &picture)
     return picture.format() == format ? picture : picture.convertToFormat(format);
 }
 
-// Enlarging repeats source rows: a row made from the same source row as the one above
-// is a copy of it.
-bool copyPreviousRow(QImage &result, int y, int sourceRow, int &previousRow)
+// The nearest-neighbour stretch shared by scaled and masked: `sourceRow(y)` hands out
+// source row y as finished 32-bit pixels. Enlarging repeats source rows, so it is asked
+// once per source row and a repeated row is a copy of the one above.
+template<typename SourceRow>
+QImage stretched(QSize sourceSize, QSize fullSize, QSize shownSize, QImage::Format format, SourceRow sourceRow)
 {
-    if (y > 0 && sourceRow == previousRow) {
-        std::memcpy(result.scanLine(y), result.constScanLine(y - 1), size_t(result.bytesPerLine()));
-        return true;
+    QImage result(shownSize, format);
+    const std::vector<int> columns = sourceIndices(shownSize.width(), fullSize.width(), sourceSize.width());
+    const int width = shownSize.width();
+    int previousRow = -1;
+    for (int y = 0; y < shownSize.height(); ++y) {
+        const int row = int(qint64(y) * sourceSize.height() / fullSize.height());
+        auto *out = reinterpret_cast<QRgb *>(result.scanLine(y));
+        if (row == previousRow) {
+            std::memcpy(out, result.constScanLine(y - 1), size_t(result.bytesPerLine()));
+            continue;
+        }
+        previousRow = row;
+        const QRgb *in = sourceRow(row);
+        for (int x = 0; x < width; ++x)
+            out[x] = in[columns[size_t(x)]];
     }
-    previousRow = sourceRow;
-    return false;
+    return result;
 }
 
-// Alpha of every mask pixel, row by row: black opaque, white transparent, grey between.
-std::vector<uchar> maskAlphas(const QImage &mask)
+// Alpha of the mask's pixels, one row at a time: black opaque, white transparent, grey
+// between. Beyond the mask's edges the picture stays opaque.
+class MaskAlphas
 {
-    std::vector<uchar> alphas(size_t(mask.width()) * size_t(mask.height()));
-    const auto alphaOf = [](QRgb colour) { return uchar(255 - qGray(colour)); };
-    QImage source = mask;
-    if (source.format() != QImage::Format_Indexed8 && source.format() != QImage::Format_RGB32)
-        source = source.convertToFormat(QImage::Format_RGB32);
-    std::vector<uchar> paletteAlphas;
-    for (const QRgb colour : source.colorTable())
-        paletteAlphas.push_back(alphaOf(colour));
-    paletteAlphas.resize(256, 255);
-    uchar *out = alphas.data();
-    const int width = source.width();
-    const bool indexed = source.format() == QImage::Format_Indexed8;
-    for (int y = 0; y < source.height(); ++y) {
-        if (indexed) {
-            const uchar *in = source.constScanLine(y);
+public:
+    explicit MaskAlphas(const QImage &mask)
+        : m_mask(mask.format() == QImage::Format_Indexed8 || mask.format() == QImage::Format_RGB32
+                     ? mask
+                     : mask.convertToFormat(QImage::Format_RGB32))
+    {
+        for (const QRgb colour : m_mask.colorTable())
+            m_paletteAlphas.push_back(alphaOf(colour));
+        m_paletteAlphas.resize(256, 255);
+    }
+
+    // Fills `alphas` (one per picture column) for row y.
+    void row(int y, std::vector<uchar> &alphas) const
+    {
+        std::fill(alphas.begin(), alphas.end(), uchar(255));
+        if (y >= m_mask.height())
+            return;
+        const int width = qMin(int(alphas.size()), m_mask.width());
+        if (m_mask.format() == QImage::Format_Indexed8) {
+            const uchar *in = m_mask.constScanLine(y);
             for (int x = 0; x < width; ++x)
-                *out++ = paletteAlphas[in[x]];
+                alphas[size_t(x)] = m_paletteAlphas[in[x]];
         } else {
-            const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(y));
+            const auto *in = reinterpret_cast<const QRgb *>(m_mask.constScanLine(y));
             for (int x = 0; x < width; ++x)
-                *out++ = alphaOf(in[x]);
+                alphas[size_t(x)] = alphaOf(in[x]);
         }
     }
-    return alphas;
-}
+
+private:
+    static uchar alphaOf(QRgb colour) { return uchar(255 - qGray(colour)); }
+
+    QImage m_mask;
+    std::vector<uchar> m_paletteAlphas;
+};
 
 } // namespace
 
@@ -80,20 +105,8 @@ QImage scaled(const QImage &picture, QSize fullSize, QSize shownSize)
     const QImage source = opaqueOrPremultiplied(picture);
     if (fullSize == source.size() && shownSize == fullSize)
         return source;
-
-    QImage result(shownSize, source.format());
-    const std::vector<int> columns = sourceIndices(shownSize.width(), fullSize.width(), source.width());
-    int previousRow = -1;
-    for (int y = 0; y < shownSize.height(); ++y) {
-        const int sourceRow = int(qint64(y) * source.height() / fullSize.height());
-        if (copyPreviousRow(result, y, sourceRow, previousRow))
-            continue;
-        const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(sourceRow));
-        auto *out = reinterpret_cast<QRgb *>(result.scanLine(y));
-        for (int x = 0; x < shownSize.width(); ++x)
-            out[x] = in[columns[size_t(x)]];
-    }
-    return result;
+    return stretched(source.size(), fullSize, shownSize, source.format(),
+                     [&source](int y) { return reinterpret_cast<const QRgb *>(source.constScanLine(y)); });
 }
 
 QImage masked(const QImage &picture, const QImage &mask, QSize fullSize, QSize shownSize)
@@ -102,39 +115,20 @@ QImage masked(const QImage &picture, const QImage &mask, QSize fullSize, QSize s
         return {};
     const QImage source = picture.format() == QImage::Format_RGB32 ? picture
                                                                     : picture.convertToFormat(QImage::Format_RGB32);
-    const std::vector<uchar> alphas = maskAlphas(mask);
-
-    QImage result(shownSize, QImage::Format_ARGB32_Premultiplied);
-    const std::vector<int> columns = sourceIndices(shownSize.width(), fullSize.width(), source.width());
-    const int maskWidth = mask.width();
-    const int maskHeight = mask.height();
-    const int width = shownSize.width();
-    int previousRow = -1;
-    for (int y = 0; y < shownSize.height(); ++y) {
-        const int sourceRow = int(qint64(y) * source.height() / fullSize.height());
-        if (copyPreviousRow(result, y, sourceRow, previousRow))
-            continue;
-        const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(sourceRow));
-        const uchar *maskRow = sourceRow < maskHeight ? alphas.data() + size_t(sourceRow) * size_t(maskWidth)
-                                                         : nullptr;
-        auto *out = reinterpret_cast<QRgb *>(result.scanLine(y));
-        for (int x = 0; x < width; ++x) {
-            const int sourceColumn = columns[size_t(x)];
-            if (x > 0 && sourceColumn == columns[size_t(x) - 1]) {
-                out[x] = out[x - 1]; // enlarging repeats source columns too
-                continue;
-            }
-            const int alpha = maskRow && sourceColumn < maskWidth ? maskRow[sourceColumn] : 255;
-            const QRgb pixel = in[sourceColumn];
-            if (alpha == 255)
-                out[x] = pixel;
-            else if (alpha == 0)
-                out[x] = 0;
-            else
-                out[x] = qPremultiply(qRgba(qRed(pixel), qGreen(pixel), qBlue(pixel), alpha));
+    const MaskAlphas maskAlphas(mask);
+    std::vector<uchar> alphas(size_t(source.width()));
+    std::vector<QRgb> line(size_t(source.width()));
+    // Each source pixel is merged with its mask once, however often enlarging repeats it.
+    const auto maskedRow = [&](int y) {
+        maskAlphas.row(y, alphas);
+        const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(y));
+        for (size_t x = 0; x < line.size(); ++x) {
+            const uint alpha = alphas[x];
+            line[x] = alpha == 255 ? in[x] : alpha == 0 ? 0 : qPremultiply((in[x] & RGB_MASK) | (alpha << 24));
         }
-    }
-    return result;
+        return line.data();
+    };
+    return stretched(source.size(), fullSize, shownSize, QImage::Format_ARGB32_Premultiplied, maskedRow);
 }
 
 QImage todayView(const QImage &top, const QImage &bottom, int heightSkin, double zoom, const TodayColors &colors,

@@ -34,8 +34,10 @@ bool MainWindow::PageAction()
 {
     if (skin().pageCounter() < 0)
         return true;
-    // One repaint when the page is complete, not one per control.
-    m_phoneView->setUpdatesEnabled(false);
+    // Updates stay enabled: showing and hiding controls only collects their areas, and the
+    // one repaint comes from the event loop once the page is complete. Disabling updates
+    // for the rebuild would mark every control of the phone view dirty on its own when
+    // updates come back, and Qt then clips each one against every sibling above it.
     deleteAllPageElements();
     skin().isPageActive = true;
     skin().isPopupActive = false;
@@ -52,7 +54,6 @@ bool MainWindow::PageAction()
     LoadLabels();
     LoadToday();
     raisePopupControls();
-    m_phoneView->setUpdatesEnabled(true);
     reportMissingImages();
     return true;
 }

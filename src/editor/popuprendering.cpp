@@ -14,7 +14,7 @@ bool MainWindow::PopupAction()
 {
     if (skin().popupCounter() < 0)
         return true;
-    m_phoneView->setUpdatesEnabled(false);
+    // Updates stay enabled while building, as for the page: one repaint follows anyway.
     deleteAllPopupElements(true);
     skin().isPopupActive = true;
     skin().isPageActive = false;
@@ -26,7 +26,6 @@ bool MainWindow::PopupAction()
     LoadAllPopupButtons();
     LoadAllPopupMaskButtons();
     LoadAllPopupLabels();
-    m_phoneView->setUpdatesEnabled(true);
     reportMissingImages();
     return true;
 }
