@@ -97,6 +97,8 @@ xdotool mousemove --window "$toolbox" 45 24 click 1
 sleep 0.5
 xdotool key Down Down Return
 sleep 1.5
+eval "$(xdotool getwindowgeometry --shell "$editor")"
+[[ "$WIDTH" -eq 416 ]] || fail "at 200 % the editor window is $WIDTH pixels wide, not 416"
 screenshot "$editor" "$shots/e2e-zoom200.png"
 
 focus "$editor"
