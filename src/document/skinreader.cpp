@@ -335,35 +335,32 @@ SkinReader::Result SkinReader::readMainSkinFile(const QString &mainSkinFilePath,
 void SkinReader::readPageFiles(Skin &skin, const Progress &progress)
 {
     skin.sizePageTables();
-    PlaneReader reader(skin, Skin::pageTables());
-    const int last = skin.pageCounter();
-    for (int page = 0; page <= last; ++page) {
-        const QByteArray &file = skin.PageProperties.at(page).File;
-        if (progress)
-            progress(QString::fromLatin1(file), progressPercent(page, last));
-        QByteArray bytes;
-        if (!readSkinPart(skin, file, bytes)) {
-            skin.PageLoadingError[page] = true;
-            continue;
-        }
-        reader.read(page, bytes, &skin.FullscreenProperties[page], skin.BackgroundProperties[page]);
-    }
+    readPlaneFiles(skin, skin.PageProperties, Skin::pageTables(), skin.PageLoadingError, &skin.FullscreenProperties,
+                   skin.BackgroundProperties, progress);
 }
 
 void SkinReader::readPopupFiles(Skin &skin, const Progress &progress)
 {
     skin.sizePopupTables();
-    PlaneReader reader(skin, Skin::popupTables());
-    const int last = skin.popupCounter();
-    for (int popup = 0; popup <= last; ++popup) {
-        const QByteArray &file = skin.PopUpProperties.at(popup).File;
+    readPlaneFiles(skin, skin.PopUpProperties, Skin::popupTables(), skin.PopupLoadingError, nullptr,
+                   skin.PopupBackgroundProperties, progress);
+}
+
+void SkinReader::readPlaneFiles(Skin &skin, const QList<PageRow> &rows, const QList<Skin::TableBinding> &tables,
+                                QList<bool> &loadingErrors, QList<QByteArray> *fullscreen,
+                                QList<QByteArray> &backgrounds, const Progress &progress)
+{
+    PlaneReader reader(skin, tables);
+    const int last = int(rows.size()) - 1;
+    for (int plane = 0; plane <= last; ++plane) {
+        const QByteArray &file = rows.at(plane).File;
         if (progress)
-            progress(QString::fromLatin1(file), progressPercent(popup, last));
+            progress(QString::fromLatin1(file), progressPercent(plane, last));
         QByteArray bytes;
         if (!readSkinPart(skin, file, bytes)) {
-            skin.PopupLoadingError[popup] = true;
+            loadingErrors[plane] = true;
             continue;
         }
-        reader.read(popup, bytes, nullptr, skin.PopupBackgroundProperties[popup]);
+        reader.read(plane, bytes, fullscreen ? &(*fullscreen)[plane] : nullptr, backgrounds[plane]);
     }
 }

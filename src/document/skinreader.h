@@ -28,4 +28,10 @@ public:
 
     // Integer part of 100 / last * i, 0 when last is 0.
     static int progressPercent(int index, int lastIndex);
+
+private:
+    // Reads the file of every row into its plane of `tables`; a missing file marks its row.
+    static void readPlaneFiles(Skin &skin, const QList<PageRow> &rows, const QList<Skin::TableBinding> &tables,
+                               QList<bool> &loadingErrors, QList<QByteArray> *fullscreen,
+                               QList<QByteArray> &backgrounds, const Progress &progress);
 };
