@@ -1,13 +1,12 @@
 #include "document/safefilewriter.h"
-#include "document/skinreader.h"
 #include "document/skinpaths.h"
+#include "document/skinreader.h"
 #include "document/skinwriter.h"
+#include "filesizelimit.h"
 
 #include <QtTest>
 
-#include <csignal>
 #include <functional>
-#include <sys/resource.h>
 
 using SkinSetup = std::function<void(Skin &)>;
 Q_DECLARE_METATYPE(SkinSetup)
@@ -82,32 +81,6 @@ bool anyContains(const QStringList &texts, const QString &part)
     }
     return false;
 }
-
-// Sets a file-size limit for the test process, with SIGXFSZ ignored so that a write
-// past it fails instead of killing the process; restores both when it goes.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_previous);
-        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_previous;
-        limit.rlim_cur = bytes;
-        m_active = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_previous);
-        std::signal(SIGXFSZ, m_previousHandler);
-    }
-    bool isActive() const { return m_active; }
-
-private:
-    rlimit m_previous{};
-    void (*m_previousHandler)(int) = nullptr;
-    bool m_active = false;
-};
 
 const RecordFormat &formatNamed(const QByteArray &keyword)
 {
