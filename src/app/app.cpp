@@ -14,6 +14,8 @@
 #include "widgets/loadingwindow.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QIcon>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMenu>
@@ -36,6 +38,10 @@ App::App(std::unique_ptr<Prompts> prompts, QObject *parent)
 {
     Q_INIT_RESOURCE(morvanta);
     Q_INIT_RESOURCE(help);
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/morvanta64.png"));
+    icon.addFile(QStringLiteral(":/icons/morvanta.png"));
+    QApplication::setWindowIcon(icon);
 
     m_mainWindow = new MainWindow(*this);
     m_toolWindow = new ToolWindow(*this);
