@@ -92,18 +92,35 @@ wait_for_window "^${title}" >/dev/null || fail "the demo skin was not opened (no
 sleep 1
 screenshot "$editor" "$shots/e2e-zoom100.png"
 
-# Zoom: open the toolbox's zoom menu with the mouse and choose "200 %".
-xdotool mousemove --window "$toolbox" 45 24 click 1
+# Prints the editor window's width.
+editor_width() {
+    eval "$(xdotool getwindowgeometry --shell "$editor")"
+    echo "$WIDTH"
+}
+
+# Zoom: open the toolbox's zoom menu with the mouse and choose "200 %". A busy machine
+# may open the menu late, so look for the wider window and try again if it is not there.
+for attempt in 1 2 3; do
+    xdotool mousemove --window "$toolbox" 45 24 click 1
+    sleep 0.7
+    xdotool key Down Down Return
+    for _ in $(seq 25); do
+        [[ "$(editor_width)" -eq 416 ]] && break 2
+        sleep 0.2
+    done
+    echo "zoom attempt $attempt: the editor window is still $(editor_width) pixels wide"
+done
+[[ "$(editor_width)" -eq 416 ]] || fail "at 200 % the editor window is $(editor_width) pixels wide, not 416"
 sleep 0.5
-xdotool key Down Down Return
-sleep 1.5
-eval "$(xdotool getwindowgeometry --shell "$editor")"
-[[ "$WIDTH" -eq 416 ]] || fail "at 200 % the editor window is $WIDTH pixels wide, not 416"
 screenshot "$editor" "$shots/e2e-zoom200.png"
 
 focus "$editor"
 xdotool key ctrl+s
-sleep 1
+for _ in $(seq 50); do
+    [[ -n "$(find "$work/demo" -newer "$work/copied" -type f)" ]] && break
+    sleep 0.2
+done
+sleep 0.5
 xdotool key ctrl+q
 for _ in $(seq 50); do
     kill -0 "$app_pid" 2>/dev/null || break
