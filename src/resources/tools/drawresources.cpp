@@ -244,7 +244,9 @@ QImage drawTodayBottom()
 
 const QColor kIconInk(0x3b, 0x41, 0x49);
 
-QImage drawAddIcon(int size)
+// A square icon drawn in the icon ink on a 16-unit grid, whatever its pixel size.
+template<typename Draw>
+QImage drawIcon(int size, Draw draw)
 {
     const qreal unit = size / 16.0;
     QImage image = transparentImage(size, size);
@@ -252,22 +254,23 @@ QImage drawAddIcon(int size)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(kIconInk);
-    const qreal r = unit;
-    painter.drawRoundedRect(QRectF(7 * unit, 3 * unit, 2 * unit, 10 * unit), r, r);
-    painter.drawRoundedRect(QRectF(3 * unit, 7 * unit, 10 * unit, 2 * unit), r, r);
+    draw(painter, unit);
     return image;
+}
+
+QImage drawAddIcon(int size)
+{
+    return drawIcon(size, [](QPainter &painter, qreal unit) {
+        painter.drawRoundedRect(QRectF(7 * unit, 3 * unit, 2 * unit, 10 * unit), unit, unit);
+        painter.drawRoundedRect(QRectF(3 * unit, 7 * unit, 10 * unit, 2 * unit), unit, unit);
+    });
 }
 
 QImage drawRemoveIcon(int size)
 {
-    const qreal unit = size / 16.0;
-    QImage image = transparentImage(size, size);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(kIconInk);
-    painter.drawRoundedRect(QRectF(3 * unit, 7 * unit, 10 * unit, 2 * unit), unit, unit);
-    return image;
+    return drawIcon(size, [](QPainter &painter, qreal unit) {
+        painter.drawRoundedRect(QRectF(3 * unit, 7 * unit, 10 * unit, 2 * unit), unit, unit);
+    });
 }
 
 QPainterPath gearPath(QPointF centre, qreal outer, qreal root, qreal hole, int teeth)
@@ -295,14 +298,9 @@ QPainterPath gearPath(QPointF centre, qreal outer, qreal root, qreal hole, int t
 
 QImage drawActionIcon(int size)
 {
-    const qreal unit = size / 16.0;
-    QImage image = transparentImage(size, size);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(kIconInk);
-    painter.drawPath(gearPath(QPointF(8 * unit, 8 * unit), 6.6 * unit, 4.9 * unit, 2.0 * unit, 8));
-    return image;
+    return drawIcon(size, [](QPainter &painter, qreal unit) {
+        painter.drawPath(gearPath(QPointF(8 * unit, 8 * unit), 6.6 * unit, 4.9 * unit, 2.0 * unit, 8));
+    });
 }
 
 // ---------------------------------------------------------------------------
