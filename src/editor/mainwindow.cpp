@@ -2,6 +2,7 @@
 
 #include "app/app.h"
 #include "document/colortext.h"
+#include "document/recordformat.h"
 #include "document/zoom.h"
 #include "elementcanvas.h"
 #include "mystatictext.h"
@@ -136,7 +137,8 @@ QPoint MainWindow::popupLocation() const
 {
     const ElementTable &location = skin().PopupLocationProperties;
     const int plane = skin().getActivePage();
-    return QPoint(Zoom::val(location.value(plane, 0, 0)), Zoom::val(location.value(plane, 0, 1)));
+    return QPoint(Zoom::val(location.value(plane, 0, LocationColumn::X)),
+                  Zoom::val(location.value(plane, 0, LocationColumn::Y)));
 }
 
 void MainWindow::initializeVariables()

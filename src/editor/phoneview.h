@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/validation.h"
+
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
@@ -11,8 +13,9 @@ class PhoneView : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr int ScreenWidth = 208;
-    static constexpr int ScreenHeight = 320;
+    // The phone's screen in skin pixels.
+    static constexpr int ScreenWidth = Validation::ScreenWidth;
+    static constexpr int ScreenHeight = Validation::ScreenHeight;
 
     explicit PhoneView(QWidget *parent = nullptr);
 
