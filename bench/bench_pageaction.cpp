@@ -61,7 +61,7 @@ QStringList buildMaximalPage(Skin &skin, const QString &folder)
                           {"Lok", 2, 3},  {"Tra", 2, 3},  {"ToI", 2, 3}};
     for (const Kind &kind : kinds) {
         ElementTable *table = skin.tableForElement(QString::fromLatin1(kind.identifier));
-        for (int slot = 0; slot < Skin::DefaultSlots; ++slot) {
+        for (int slot = 0; slot < ElementKinds::DefaultSlots; ++slot) {
             QList<QByteArray> record(table->columnCount());
             record[0] = QByteArray::number(slot * 7 % 144);
             record[1] = QByteArray::number(slot * 11 % 212);
@@ -72,7 +72,7 @@ QStringList buildMaximalPage(Skin &skin, const QString &folder)
             table->setRecord(0, slot, record);
         }
     }
-    for (int slot = 0; slot < Skin::DefaultSlots; ++slot) {
+    for (int slot = 0; slot < ElementKinds::DefaultSlots; ++slot) {
         skin.LabelProperties.setRecord(0, slot, {QByteArray::number(slot * 5), QByteArray::number(slot * 12), "120",
                                                  "14", "Tahoma", "11", "FFFFFF", "1", "1", "0", "Label"});
     }

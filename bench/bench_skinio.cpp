@@ -61,14 +61,14 @@ Skin makeSkin(const QString &folder)
     for (int page = 0; page < Pages; ++page) {
         skin.FullscreenProperties[page] = "1";
         skin.BackgroundProperties[page] = "Bitmaps:bg" + number(page) + ".bmp";
-        for (const Skin::TableBinding &binding : Skin::pageTables())
-            fill(skin.*(binding.table), binding.format(), page, Slots);
+        for (const ElementKind *kind : ElementKinds::inFileOrder(Surface::Page))
+            fill(skin.table(*kind), *kind->format, page, Slots);
     }
     for (int popup = 0; popup < Popups; ++popup) {
         skin.PopupBackgroundProperties[popup] = "Bitmaps:pop" + number(popup) + ".bmp";
-        for (const Skin::TableBinding &binding : Skin::popupTables()) {
-            ElementTable &table = skin.*(binding.table);
-            fill(table, binding.format(), popup, std::min(Slots, table.slotCount()));
+        for (const ElementKind *kind : ElementKinds::inFileOrder(Surface::Popup)) {
+            ElementTable &table = skin.table(*kind);
+            fill(table, *kind->format, popup, std::min(Slots, table.slotCount()));
         }
     }
     return skin;

@@ -13,6 +13,7 @@ private slots:
     void setActivePage();
     void getIndexForElement_data();
     void getIndexForElement();
+    void kindsTableHoldsTogether();
     void workingCopy_data();
     void workingCopy();
     void setElementWritesBackAndMarksModified();
@@ -89,7 +90,41 @@ void TestSkinModel::getIndexForElement()
     QFETCH(QString, identifier);
     QFETCH(QString, kind);
     QFETCH(int, expected);
-    QCOMPARE(Skin::getIndexForElement(identifier, kind), expected);
+    QCOMPARE(ElementKinds::getIndexForElement(identifier, kind), expected);
+}
+
+// The rows are where their ids say, found by their identifiers, name columns inside
+// their records, and number each surface's filter and file order without gaps.
+void TestSkinModel::kindsTableHoldsTogether()
+{
+    const Skin skin;
+    QMap<Surface, QList<int>> filters;
+    QMap<Surface, QList<int>> fileOrders;
+    for (const ElementKind &kind : ElementKinds::all()) {
+        QCOMPARE(&ElementKinds::get(kind.id), &kind);
+        if (*kind.identifier)
+            QCOMPARE(ElementKinds::find(kind.identifierText().toUpper()), &kind);
+        const int columns = kind.format->columnCount;
+        QCOMPARE(skin.table(kind).columnCount(), columns);
+        for (int column : {kind.keyColumn, kind.writtenWhenSet, kind.listedWhenSet, kind.xColumn, kind.yColumn,
+                           kind.pictureColumn, kind.maskColumn})
+            QVERIFY2(column >= -1 && column < columns, kind.identifier);
+        QCOMPARE(kind.drawerFilter >= 0, kind.drawerCaption != nullptr);
+        if (kind.drawerFilter >= 0)
+            filters[kind.surface] << kind.drawerFilter;
+        fileOrders[kind.surface] << kind.fileOrder;
+    }
+    QCOMPARE(ElementKinds::find(QString()), nullptr);
+    QCOMPARE(ElementKinds::find(QStringLiteral("Nope")), nullptr);
+    for (QMap<Surface, QList<int>> *numbers : {&filters, &fileOrders}) {
+        for (QList<int> &list : *numbers) {
+            std::sort(list.begin(), list.end());
+            for (int i = 0; i < list.size(); ++i)
+                QCOMPARE(list.at(i), i);
+        }
+    }
+    QCOMPARE(filters[Surface::Page].size(), 9);
+    QCOMPARE(filters[Surface::Popup].size(), 5);
 }
 
 void TestSkinModel::workingCopy_data()
@@ -292,7 +327,7 @@ void TestSkinModel::slotsGrownOneByOne()
     constexpr int Slots = 40; // leaves the table room for more
     const auto text = [](int plane, int slot) { return "p" + QByteArray::number(plane) + "s" + QByteArray::number(slot); };
     ElementTable table(PictureColumn::Count);
-    table.resize(2, Skin::DefaultSlots);
+    table.resize(2, ElementKinds::DefaultSlots);
     for (int slot = 0; slot < Slots; ++slot) {
         for (int plane = 0; plane < 2; ++plane)
             table.setValue(plane, slot, PictureColumn::Bitmap, text(plane, slot));
@@ -305,7 +340,7 @@ void TestSkinModel::slotsGrownOneByOne()
         table.removePlane(0);
         shift = -1;
     } else if (then == QLatin1String("add")) {
-        table.resize(4, Skin::DefaultSlots);
+        table.resize(4, ElementKinds::DefaultSlots);
     }
 
     QCOMPARE(table.slotCount(), Slots);

@@ -81,7 +81,7 @@ void TestSkinReader::fixtureShape()
     QCOMPARE(skin.PopupLoadingError, QList<bool>({false, true}));
     QCOMPARE(skin.PictureProperties.slotCount(), 21);
     QCOMPARE(skin.PopupLocationProperties.slotCount(), 3);
-    QCOMPARE(skin.ButtonProperties.slotCount(), Skin::DefaultSlots);
+    QCOMPARE(skin.ButtonProperties.slotCount(), ElementKinds::DefaultSlots);
 }
 
 void TestSkinReader::fixtureValues_data()
@@ -326,7 +326,7 @@ void TestSkinReader::nothingCarriesOverToTheNextSkin()
     QVERIFY(open.DeleteFiles.isEmpty());
     QVERIFY(!open.isSkinUIColors);
     QCOMPARE(open.PopUpProperties.size(), 0);
-    QCOMPARE(open.PictureProperties.slotCount(), Skin::DefaultSlots);
+    QCOMPARE(open.PictureProperties.slotCount(), ElementKinds::DefaultSlots);
     QVERIFY(!open.ButtonProperties.isUsed(0, 0, ButtonColumn::Bitmap));
 }
 

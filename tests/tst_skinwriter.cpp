@@ -84,11 +84,9 @@ bool anyContains(const QStringList &texts, const QString &part)
 
 const RecordFormat &formatNamed(const QByteArray &keyword)
 {
-    for (const auto *tables : {&Skin::pageTables(), &Skin::popupTables()}) {
-        for (const Skin::TableBinding &binding : *tables) {
-            if (binding.format().keyword == keyword)
-                return binding.format();
-        }
+    for (const ElementKind &kind : ElementKinds::all()) {
+        if (kind.format->keyword == keyword)
+            return *kind.format;
     }
     qFatal("no record format %s", keyword.constData());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "elementkinds.h"
 #include "elementtable.h"
 #include "recordformat.h"
 
@@ -25,8 +26,6 @@ struct PageRow
 class Skin
 {
 public:
-    static constexpr int DefaultSlots = 20;
-    static constexpr int PopupRowSlots = 2; // LOCATION and POPUP_BEHAVIOUR rows per popup
     static constexpr int UIColorCount = 6;
 
     // Names of the SkinUIColors entries.
@@ -99,12 +98,11 @@ public:
     // The plane every element operation uses.
     int getActivePage() const;
 
-    // Position of an element kind in the drawer's list for kind "Page" or "Popup";
-    // -1 when the identifier is not in that list, 0 for any other kind.
-    static int getIndexForElement(const QString &identifier, const QString &kind);
     // The table an element identifier ("Bt", "PLab", "PBac" ...) names; nullptr for none.
     ElementTable *tableForElement(const QString &identifier);
     const ElementTable *tableForElement(const QString &identifier) const;
+    ElementTable &table(const ElementKind &kind) { return this->*kind.table; }
+    const ElementTable &table(const ElementKind &kind) const { return this->*kind.table; }
 
     // Copies the record at (getActivePage, slot) of the identifier's table into ElementArr.
     void initializeElementArr(const QString &activeElement, int activeCanvasIndex);
@@ -115,17 +113,9 @@ public:
 
     // Sizes FullscreenProperties, BackgroundProperties, PageLoadingError and every page
     // table to the page rows (and likewise for popups), never dropping an element.
-    void sizePageTables();
-    void sizePopupTables();
+    void sizePageTables() { sizeTables(Surface::Page); }
+    void sizePopupTables() { sizeTables(Surface::Popup); }
 
-    // The element tables of a page (popup) file in the order the writer writes them,
-    // each with its record format and the key column the writer tests.
-    struct TableBinding
-    {
-        ElementTable Skin::*table;
-        const RecordFormat &(*format)();
-        int keyColumn;
-    };
-    static const QList<TableBinding> &pageTables();
-    static const QList<TableBinding> &popupTables(); // LOCATION first, POPUP_BEHAVIOUR second
+private:
+    void sizeTables(Surface surface);
 };

@@ -214,15 +214,16 @@ int readMainSkinLines(Skin &skin, QByteArray &bytes)
 class PlaneReader
 {
 public:
-    PlaneReader(Skin &skin, const QList<Skin::TableBinding> &tables)
+    PlaneReader(Skin &skin, Surface surface)
     {
-        m_targets.reserve(size_t(tables.size()));
-        for (const Skin::TableBinding &binding : tables) {
-            const RecordFormat &format = binding.format();
+        const QList<const ElementKind *> &kinds = ElementKinds::inFileOrder(surface);
+        m_targets.reserve(size_t(kinds.size()));
+        for (const ElementKind *kind : kinds) {
+            const RecordFormat &format = *kind->format;
             PathColumns pathColumns = 0;
             for (const int column : format.pathColumns)
                 pathColumns |= PathColumns(1) << column;
-            m_targets.push_back({format.keyword, format.columnCount, pathColumns, &(skin.*(binding.table)), -1});
+            m_targets.push_back({format.keyword, format.columnCount, pathColumns, &skin.table(*kind), -1});
         }
     }
 
@@ -335,22 +336,23 @@ SkinReader::Result SkinReader::readMainSkinFile(const QString &mainSkinFilePath,
 void SkinReader::readPageFiles(Skin &skin, const Progress &progress)
 {
     skin.sizePageTables();
-    readPlaneFiles(skin, skin.PageProperties, Skin::pageTables(), skin.PageLoadingError, &skin.FullscreenProperties,
+    readPlaneFiles(skin, Surface::Page, skin.PageLoadingError, &skin.FullscreenProperties,
                    skin.BackgroundProperties, progress);
 }
 
 void SkinReader::readPopupFiles(Skin &skin, const Progress &progress)
 {
     skin.sizePopupTables();
-    readPlaneFiles(skin, skin.PopUpProperties, Skin::popupTables(), skin.PopupLoadingError, nullptr,
+    readPlaneFiles(skin, Surface::Popup, skin.PopupLoadingError, nullptr,
                    skin.PopupBackgroundProperties, progress);
 }
 
-void SkinReader::readPlaneFiles(Skin &skin, const QList<PageRow> &rows, const QList<Skin::TableBinding> &tables,
-                                QList<bool> &loadingErrors, QList<QByteArray> *fullscreen,
-                                QList<QByteArray> &backgrounds, const Progress &progress)
+void SkinReader::readPlaneFiles(Skin &skin, Surface surface, QList<bool> &loadingErrors,
+                                QList<QByteArray> *fullscreen, QList<QByteArray> &backgrounds,
+                                const Progress &progress)
 {
-    PlaneReader reader(skin, tables);
+    const QList<PageRow> &rows = surface == Surface::Page ? skin.PageProperties : skin.PopUpProperties;
+    PlaneReader reader(skin, surface);
     const int last = int(rows.size()) - 1;
     for (int plane = 0; plane <= last; ++plane) {
         const QByteArray &file = rows.at(plane).File;

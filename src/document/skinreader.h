@@ -30,8 +30,9 @@ public:
     static int progressPercent(int index, int lastIndex);
 
 private:
-    // Reads the file of every row into its plane of `tables`; a missing file marks its row.
-    static void readPlaneFiles(Skin &skin, const QList<PageRow> &rows, const QList<Skin::TableBinding> &tables,
-                               QList<bool> &loadingErrors, QList<QByteArray> *fullscreen,
-                               QList<QByteArray> &backgrounds, const Progress &progress);
+    // Reads the file of every page or popup into its plane of the surface's tables; a
+    // missing file marks its row.
+    static void readPlaneFiles(Skin &skin, Surface surface, QList<bool> &loadingErrors,
+                               QList<QByteArray> *fullscreen, QList<QByteArray> &backgrounds,
+                               const Progress &progress);
 };

@@ -89,9 +89,9 @@ void appendRecords(LineBuilder &out, const ElementTable &table, const RecordForm
     }
 }
 
-void appendTable(LineBuilder &out, const Skin &skin, const Skin::TableBinding &binding, int plane)
+void appendKind(LineBuilder &out, const Skin &skin, const ElementKind &kind, int plane)
 {
-    appendRecords(out, skin.*(binding.table), binding.format(), plane, binding.keyColumn);
+    appendRecords(out, skin.table(kind), *kind.format, plane, kind.writtenWhenSet);
 }
 
 void appendPageRow(LineBuilder &out, const char *keyword, const PageRow &row)
@@ -136,21 +136,21 @@ LineBuilder buildPageFile(const Skin &skin, int page)
     out.begin("BACKGROUND");
     out.path(skin.BackgroundProperties.value(page));
     out.end();
-    for (const Skin::TableBinding &binding : Skin::pageTables())
-        appendTable(out, skin, binding, page);
+    for (const ElementKind *kind : ElementKinds::inFileOrder(Surface::Page))
+        appendKind(out, skin, *kind, page);
     return out;
 }
 
 LineBuilder buildPopupFile(const Skin &skin, int popup)
 {
-    const QList<Skin::TableBinding> &tables = Skin::popupTables();
+    const QList<const ElementKind *> &kinds = ElementKinds::inFileOrder(Surface::Popup);
     LineBuilder out;
-    appendTable(out, skin, tables.at(0), popup); // LOCATION
+    appendKind(out, skin, *kinds.at(0), popup); // LOCATION
     out.begin("BACKGROUND");
     out.path(skin.PopupBackgroundProperties.value(popup));
     out.end();
-    for (int t = 1; t < tables.size(); ++t) // POPUP_BEHAVIOUR, then the elements
-        appendTable(out, skin, tables.at(t), popup);
+    for (int k = 1; k < kinds.size(); ++k) // POPUP_BEHAVIOUR, then the elements
+        appendKind(out, skin, *kinds.at(k), popup);
     return out;
 }
 
