@@ -101,7 +101,7 @@ int main(int argc, char **argv)
     if (!dir.isValid())
         return 1;
     Skin skin = makeSkin(dir.path());
-    if (!SkinWriter::write(skin).ok)
+    if (!SkinWriter::write(skin).ok())
         return 1;
 
     QStringList paths{dir.filePath(skin.MainSkinFile)};
@@ -118,24 +118,28 @@ int main(int argc, char **argv)
     });
     // The skins read stay alive until the timing is done, so that freeing one is not
     // counted as reading the next.
-    std::vector<SkinReader::Result> reads;
+    std::vector<Skin> reads;
     reads.reserve(Runs);
-    const double readTime = fastest([&] { reads.push_back(SkinReader::readMainSkinFile(paths.first())); });
-    SkinReader::Result &read = reads.front();
-    if (!read.ok)
+    bool readOk = true;
+    const double readTime = fastest([&] {
+        reads.emplace_back();
+        readOk = SkinReader::readMainSkinFile(paths.first(), reads.back()).ok() && readOk;
+    });
+    if (!readOk)
         return 1;
+    Skin &read = reads.front();
 
-    QList<QByteArray> contents{SkinWriter::mainSkinFileBytes(read.skin)};
+    QList<QByteArray> contents{SkinWriter::mainSkinFileBytes(read)};
     for (int page = 0; page < Pages; ++page)
-        contents << SkinWriter::pageFileBytes(read.skin, page);
+        contents << SkinWriter::pageFileBytes(read, page);
     for (int popup = 0; popup < Popups; ++popup)
-        contents << SkinWriter::popupFileBytes(read.skin, popup);
+        contents << SkinWriter::popupFileBytes(read, popup);
     const double writeFloor = fastest([&] {
         for (int i = 0; i < paths.size(); ++i)
             SafeFileWriter::write(paths.at(i), contents.at(i));
     });
     bool saved = true;
-    const double writeTime = fastest([&] { saved = SkinWriter::write(read.skin).ok && saved; });
+    const double writeTime = fastest([&] { saved = SkinWriter::write(read).ok() && saved; });
 
     std::printf("%d files, %lld bytes, %d pages and %d popups of %d slots per element kind\n", int(paths.size()),
                 totalBytes, Pages, Popups, Slots);

@@ -3,6 +3,7 @@
 #include "scriptedprompts.h"
 #include "toolbox/toolwindow.h"
 #include "widgets/loadingwindow.h"
+#include "testfiles.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -16,36 +17,26 @@ namespace {
 
 const char NotASkinMessage[] = "Attention:\n\nNot a valid Velmora Skin!";
 
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// A skin folder with a main skin file "skin.txt" and the page and popup files it names.
+// A skin folder with a main skin file "skin.txt" and the page and popup files it names;
+// the main skin file's path, empty when a file could not be written.
 QString writeSkin(const QString &folder, const QByteArray &title, int pages = 1, int popups = 0)
 {
-    QDir().mkpath(folder);
+    bool written = true;
     QByteArray main = "TITLE=\"" + title + "\"\rAUTHOR=\"Tester\"\rCOMMENT=\"Made by the shell tests\"\r";
     for (int i = 0; i < pages; ++i) {
         const QByteArray n = QByteArray::number(i);
         main += "PAGE=" + n + ",\"page_" + n + "\",\"Page " + n + "\"\r";
-        writeFile(folder + "/page_" + n, "FULLSCREEN=0\rBACKGROUND=\"\"\r");
+        written &= TestFiles::write(folder + "/page_" + n, "FULLSCREEN=0\rBACKGROUND=\"\"\r");
     }
     for (int i = 0; i < popups; ++i) {
         const QByteArray n = QByteArray::number(i);
         main += "POPUP=" + n + ",\"popup_" + n + "\",\"Popup " + n + "\"\r";
-        writeFile(folder + "/popup_" + n, "LOCATION=10,40,150,120\rBACKGROUND=\"\"\rPOPUP_BEHAVIOUR=1,1,0,0\r");
+        written &= TestFiles::write(folder + "/popup_" + n,
+                                    "LOCATION=10,40,150,120\rBACKGROUND=\"\"\rPOPUP_BEHAVIOUR=1,1,0,0\r");
     }
     const QString path = folder + QStringLiteral("/skin.txt");
-    writeFile(path, main);
-    return path;
+    written &= TestFiles::write(path, main);
+    return written ? path : QString();
 }
 
 } // namespace
@@ -335,7 +326,7 @@ void TestApp::refusedFileKeepsWhatWasOpen()
         m_app->markSkinModified();
     }
     const QString notASkin = m_dir->filePath("notaskin.txt");
-    QVERIFY(writeFile(notASkin, refused));
+    QVERIFY(TestFiles::write(notASkin, refused));
 
     QVERIFY(!m_app->readMainSkinFile(notASkin));
 
@@ -401,7 +392,7 @@ void TestApp::saveChangesDialogAnswers()
     QCOMPARE(m_app->skin().isSkinModified, stillModified);
     QCOMPARE(m_app->mainWindow()->isWindowModified(), stillModified);
     const bool written = answer == SaveChoice::Save && !folderRemoved;
-    QCOMPARE(fileBytes(mainFile).contains("TITLE=\"After\""), written);
+    QCOMPARE(TestFiles::read(mainFile).contains("TITLE=\"After\""), written);
     if (folderRemoved) {
         QCOMPARE(m_prompts->messages.size(), 1);
         QCOMPARE(m_prompts->messages.first().icon, Prompts::Icon::Caution);
@@ -538,7 +529,7 @@ void TestApp::helpPagesOpenInTheBrowser()
     QCOMPARE(m_openedUrls.size(), 1);
     const QFileInfo opened(m_openedUrls.first().toLocalFile());
     QCOMPARE(opened.fileName(), page);
-    const QByteArray html = fileBytes(opened.filePath());
+    const QByteArray html = TestFiles::read(opened.filePath());
     QVERIFY(html.contains("<h1>"));
     // Its stylesheet and the pages it links to are copied beside it.
     QVERIFY(QFileInfo::exists(opened.dir().filePath("style.css")));

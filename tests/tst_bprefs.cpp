@@ -1,5 +1,6 @@
 #include "prefs/bprefs.h"
 #include "filesizelimit.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,18 +22,6 @@ Dictionary recentOnly()
     Dictionary dictionary;
     dictionary.insert("recent_0", QStringLiteral("main.txt"));
     return dictionary;
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -98,11 +87,11 @@ void TestBPrefs::fileLayoutAndLoadingBack()
     const QString nestedPath = m_dir->filePath(QStringLiteral("config/Morvanta/Morvanta Prefs"));
     BPrefs prefs(nestedPath);
     prefs.setValue("recent_0", QStringLiteral("main.txt"));
-    QVERIFY(prefs.Save());
+    QVERIFY(prefs.Save().ok());
 
     Dictionary expected = recentOnly();
     expected.insert("app_vers", BPrefs::AppVersionCode());
-    const QByteArray bytes = readFile(nestedPath);
+    const QByteArray bytes = TestFiles::read(nestedPath);
     QCOMPARE(bytes.left(9).toHex(), QByteArray("42507265667301" "0000"));
     QCOMPARE(bytes.mid(9), BDictionary::Convert(expected));
     QCOMPARE(BDictionary::Convert(bytes.mid(9)).size(), 2);
@@ -158,7 +147,7 @@ void TestBPrefs::unusableFileGivesEmptyStore_data()
 void TestBPrefs::unusableFileGivesEmptyStore()
 {
     QFETCH(QByteArray, bytes);
-    QVERIFY(writeFile(path(), bytes));
+    QVERIFY(TestFiles::write(path(), bytes));
 
     BPrefs prefs(path());
     QVERIFY(!prefs.HasKey("recent_0"));
@@ -166,7 +155,7 @@ void TestBPrefs::unusableFileGivesEmptyStore()
     QCOMPARE(prefs.Value("recent_0").toInt(), 0);
 
     // The next save replaces it with a proper store.
-    QVERIFY(prefs.Save());
+    QVERIFY(prefs.Save().ok());
     QVERIFY(BPrefs(path()).HasKey("app_vers"));
 }
 
@@ -182,7 +171,7 @@ void TestBPrefs::readsLaterVersionsAndEncipheredBodies_data()
 void TestBPrefs::readsLaterVersionsAndEncipheredBodies()
 {
     QFETCH(QByteArray, bytes);
-    QVERIFY(writeFile(path(), bytes));
+    QVERIFY(TestFiles::write(path(), bytes));
     QCOMPARE(BPrefs::GenerateKey().size(), 65);
     QCOMPARE(BPrefs(path()).Value("RECENT_0"), QVariant(QStringLiteral("main.txt")));
 }
@@ -191,10 +180,10 @@ void TestBPrefs::saveWithoutLoadingKeepsFileContents()
 {
     BPrefs first(path());
     first.setValue("recent_0", QStringLiteral("main.txt"));
-    QVERIFY(first.Save());
+    QVERIFY(first.Save().ok());
 
     BPrefs untouched(path());
-    QVERIFY(untouched.Save());
+    QVERIFY(untouched.Save().ok());
     QCOMPARE(BPrefs(path()).Value("recent_0"), QVariant(QStringLiteral("main.txt")));
 }
 
@@ -202,20 +191,20 @@ void TestBPrefs::failedSaveKeepsOldFile()
 {
     BPrefs first(path());
     first.setValue("recent_0", QStringLiteral("main.txt"));
-    QVERIFY(first.Save());
-    const QByteArray oldBytes = readFile(path());
+    QVERIFY(first.Save().ok());
+    const QByteArray oldBytes = TestFiles::read(path());
 
     BPrefs second(path());
     second.setValue("recent_1", QByteArray(4096, 'x'));
     {
         const FileSizeLimit limit(512);
-        QVERIFY(!second.Save());
+        QVERIFY(!second.Save().ok());
     }
-    QCOMPARE(readFile(path()), oldBytes);
+    QCOMPARE(TestFiles::read(path()), oldBytes);
     // No half-written temporary file is left beside it.
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Morvanta Prefs"});
     // Once writing works again, the same store saves.
-    QVERIFY(second.Save());
+    QVERIFY(second.Save().ok());
     QVERIFY(BPrefs(path()).HasKey("recent_1"));
 }
 
@@ -223,11 +212,11 @@ void TestBPrefs::saveIntoUncreatableFolderFails()
 {
     // A plain file where the folder should be: neither the folder nor the file can be made.
     const QString blocker = m_dir->filePath(QStringLiteral("blocker"));
-    QVERIFY(writeFile(blocker, "not a folder"));
+    QVERIFY(TestFiles::write(blocker, "not a folder"));
     BPrefs prefs(blocker + QStringLiteral("/Morvanta Prefs"));
     prefs.setValue("recent_0", QStringLiteral("main.txt"));
-    QVERIFY(!prefs.Save());
-    QCOMPARE(readFile(blocker), QByteArray("not a folder"));
+    QVERIFY(!prefs.Save().ok());
+    QCOMPARE(TestFiles::read(blocker), QByteArray("not a folder"));
 }
 
 QTEST_GUILESS_MAIN(TestBPrefs)

@@ -12,8 +12,8 @@ private slots:
     void initTestCase();
     void hostPath_data();
     void hostPath();
-    void unsafeFileReason_data();
-    void unsafeFileReason();
+    void checkWritableFile_data();
+    void checkWritableFile();
     void staysInside_data();
     void staysInside();
 
@@ -58,7 +58,7 @@ void TestSkinPaths::hostPath()
     QCOMPARE(SkinPaths::hostPath(folder, modelPath), expected);
 }
 
-void TestSkinPaths::unsafeFileReason_data()
+void TestSkinPaths::checkWritableFile_data()
 {
     QTest::addColumn<QByteArray>("modelPath");
     QTest::addColumn<QString>("reason"); // a part of the reason; empty when safe
@@ -78,15 +78,13 @@ void TestSkinPaths::unsafeFileReason_data()
     QTest::newRow("link loop") << QByteArray("loop") << "outside";
 }
 
-void TestSkinPaths::unsafeFileReason()
+void TestSkinPaths::checkWritableFile()
 {
     QFETCH(QByteArray, modelPath);
     QFETCH(QString, reason);
-    const QString found = SkinPaths::unsafeFileReason(path(QStringLiteral("skin/")), modelPath);
-    if (reason.isEmpty())
-        QCOMPARE(found, QString());
-    else
-        QVERIFY2(found.contains(reason), qPrintable(found));
+    const Result found = SkinPaths::checkWritableFile(path(QStringLiteral("skin/")), modelPath);
+    QCOMPARE(found.ok(), reason.isEmpty());
+    QVERIFY2(found.text().contains(reason), qPrintable(found.text()));
 }
 
 void TestSkinPaths::staysInside_data()

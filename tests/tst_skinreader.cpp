@@ -1,16 +1,9 @@
 #include "document/skinreader.h"
+#include "testfiles.h"
 
 #include <QtTest>
 
 namespace {
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 const QByteArray MinimalMain = "TITLE=\"t\"\rAUTHOR=\"a\"\rCOMMENT=\"c\"\r";
 
@@ -67,11 +60,9 @@ private slots:
 void TestSkinReader::fixtureShape()
 {
     const QString main = QFINDTESTDATA("data/skin_full/skin.txt");
-    const SkinReader::Result result = SkinReader::readMainSkinFile(main);
-    QVERIFY2(result.ok, qPrintable(result.error));
-    const Skin &skin = result.skin;
-    QVERIFY(skin.SkinLoaded);
-    QVERIFY(!skin.isSkinModified);
+    Skin skin;
+    const Result result = SkinReader::readMainSkinFile(main, skin);
+    QVERIFY2(result.ok(), qPrintable(result.text()));
     QCOMPARE(skin.MainSkinFile, QStringLiteral("skin.txt"));
     QCOMPARE(skin.AbsolutPathToSkin, QFileInfo(main).absolutePath() + QLatin1Char('/'));
     QVERIFY(skin.isSkinUIColors);
@@ -139,9 +130,10 @@ void TestSkinReader::fixtureValues()
     QFETCH(int, slot);
     QFETCH(int, column);
     QFETCH(QByteArray, expected);
-    static const SkinReader::Result result = SkinReader::readMainSkinFile(QFINDTESTDATA("data/skin_full/skin.txt"));
-    QVERIFY(result.ok);
-    QCOMPARE(valueAt(result.skin, field, plane, slot, column), expected);
+    static Skin skin;
+    static const bool read = SkinReader::readMainSkinFile(QFINDTESTDATA("data/skin_full/skin.txt"), skin).ok();
+    QVERIFY(read);
+    QCOMPARE(valueAt(skin, field, plane, slot, column), expected);
 }
 
 void TestSkinReader::recordValue_data()
@@ -171,11 +163,11 @@ void TestSkinReader::recordValue()
     QFETCH(int, column);
     QFETCH(QByteArray, expected);
     QTemporaryDir dir;
-    writeFile(dir.filePath(QStringLiteral("page")), "BUTTON=" + values + "\r\nBUTTON=9,8\r\n");
-    writeFile(dir.filePath(QStringLiteral("main")), MinimalMain + "PAGE=0,\"page\",\"P\"\r");
-    const SkinReader::Result result = SkinReader::readMainSkinFile(dir.filePath(QStringLiteral("main")));
-    QVERIFY(result.ok);
-    const ElementTable &buttons = result.skin.ButtonProperties;
+    QVERIFY(TestFiles::write(dir.filePath(QStringLiteral("page")), "BUTTON=" + values + "\r\nBUTTON=9,8\r\n"));
+    QVERIFY(TestFiles::write(dir.filePath(QStringLiteral("main")), MinimalMain + "PAGE=0,\"page\",\"P\"\r"));
+    Skin skin;
+    QVERIFY(SkinReader::readMainSkinFile(dir.filePath(QStringLiteral("main")), skin).ok());
+    const ElementTable &buttons = skin.ButtonProperties;
     QCOMPARE(buttons.value(0, 0, column), expected);
     QCOMPARE(buttons.value(0, 0, ButtonColumn::X), QByteArray("1"));
     QCOMPARE(buttons.value(0, 1, ButtonColumn::Y), QByteArray("8"));
@@ -210,15 +202,15 @@ void TestSkinReader::mainSkinFile()
     QFETCH(QByteArray, title);
     QFETCH(int, pages);
     QTemporaryDir dir;
-    writeFile(dir.filePath(QStringLiteral("main")), content);
-    const SkinReader::Result result = SkinReader::readMainSkinFile(dir.filePath(QStringLiteral("main")));
-    QCOMPARE(result.ok, isSkin);
-    QCOMPARE(result.error, isSkin ? QString() : QStringLiteral("Not a valid Velmora Skin!"));
-    QCOMPARE(result.skin.SkinTitle, title);
-    QCOMPARE(result.skin.PageProperties.size(), pages);
-    QCOMPARE(result.skin.SkinLoaded, isSkin);
+    QVERIFY(TestFiles::write(dir.filePath(QStringLiteral("main")), content));
+    Skin skin;
+    const Result result = SkinReader::readMainSkinFile(dir.filePath(QStringLiteral("main")), skin);
+    QCOMPARE(result.ok(), isSkin);
+    QCOMPARE(result.text(), isSkin ? QString() : QStringLiteral("Not a valid Velmora Skin!"));
+    QCOMPARE(skin.SkinTitle, title);
+    QCOMPARE(skin.PageProperties.size(), pages);
     if (!isSkin)
-        QVERIFY(result.skin.AbsolutPathToSkin.isEmpty());
+        QVERIFY(skin.AbsolutPathToSkin.isEmpty());
 }
 
 void TestSkinReader::unreadableMainSkinFile_data()
@@ -236,9 +228,10 @@ void TestSkinReader::unreadableMainSkinFile()
     QTemporaryDir dir;
     if (makeFolder)
         QVERIFY(QDir(dir.path()).mkdir(name));
-    const SkinReader::Result result = SkinReader::readMainSkinFile(dir.filePath(name));
-    QVERIFY(!result.ok);
-    QVERIFY2(result.error.contains(name), qPrintable(result.error));
+    Skin skin;
+    const Result result = SkinReader::readMainSkinFile(dir.filePath(name), skin);
+    QVERIFY(!result.ok());
+    QVERIFY2(result.text().contains(name), qPrintable(result.text()));
 }
 
 void TestSkinReader::pageFileAccess_data()
@@ -258,15 +251,15 @@ void TestSkinReader::pageFileAccess()
     QFETCH(bool, loadingError);
     QTemporaryDir dir;
     const QByteArray button = "BUTTON=1,2,3,\"\",\"Bitmaps/b.bmp\",\"\"\r";
-    writeFile(dir.filePath(QStringLiteral("skin/page")), button);
+    QVERIFY(TestFiles::write(dir.filePath(QStringLiteral("skin/page")), button));
     QVERIFY(QFile::link(QStringLiteral("/dev/zero"), dir.filePath(QStringLiteral("skin/zero"))));
     QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("skin/sub")));
-    writeFile(dir.filePath(QStringLiteral("skin/main")), MinimalMain + "PAGE=0,\"" + file + "\",\"P\"\r");
+    QVERIFY(TestFiles::write(dir.filePath(QStringLiteral("skin/main")), MinimalMain + "PAGE=0,\"" + file + "\",\"P\"\r"));
 
-    const SkinReader::Result result = SkinReader::readMainSkinFile(dir.filePath(QStringLiteral("skin/main")));
-    QVERIFY(result.ok);
-    QCOMPARE(result.skin.PageLoadingError, QList<bool>{loadingError});
-    QCOMPARE(result.skin.ButtonProperties.isUsed(0, 0, ButtonColumn::Bitmap), !loadingError);
+    Skin skin;
+    QVERIFY(SkinReader::readMainSkinFile(dir.filePath(QStringLiteral("skin/main")), skin).ok());
+    QCOMPARE(skin.PageLoadingError, QList<bool>{loadingError});
+    QCOMPARE(skin.ButtonProperties.isUsed(0, 0, ButtonColumn::Bitmap), !loadingError);
 }
 
 void TestSkinReader::progress_data()
@@ -292,11 +285,12 @@ void TestSkinReader::progress()
         main += "PAGE=" + QByteArray::number(i) + ",\"page_" + QByteArray::number(i) + "\",\"n\"\r";
     for (int i = 0; i < popups; ++i)
         main += "POPUP=" + QByteArray::number(i) + ",\"popup_" + QByteArray::number(i) + "\",\"n\"\r";
-    writeFile(dir.filePath(QStringLiteral("main")), main);
+    QVERIFY(TestFiles::write(dir.filePath(QStringLiteral("main")), main));
 
     QStringList names;
     QList<int> seen;
-    SkinReader::readMainSkinFile(dir.filePath(QStringLiteral("main")), [&](const QString &name, int percent) {
+    Skin skin;
+    SkinReader::readMainSkinFile(dir.filePath(QStringLiteral("main")), skin, [&](const QString &name, int percent) {
         names << name;
         seen << percent;
     });
@@ -306,23 +300,26 @@ void TestSkinReader::progress()
         QCOMPARE(names.at(1), QStringLiteral("page_0"));
 }
 
-// The caller swaps in a read skin only on success; neither a skin read next nor a file
-// refused next may carry anything of the open one, above all not its DeleteFiles.
+// Reading into the skin that is open: a refused file leaves it whole, a skin read
+// replaces all of it, above all the DeleteFiles that the next save would act on.
 void TestSkinReader::nothingCarriesOverToTheNextSkin()
 {
     QTemporaryDir dir;
-    Skin open = SkinReader::readMainSkinFile(QFINDTESTDATA("data/skin_full/skin.txt")).skin;
+    Skin open;
+    QVERIFY(SkinReader::readMainSkinFile(QFINDTESTDATA("data/skin_full/skin.txt"), open).ok());
     open.DeleteFiles << "pages:home";
+    const QString openFolder = open.AbsolutPathToSkin;
 
-    writeFile(dir.filePath(QStringLiteral("junk")), "not a skin");
-    const SkinReader::Result refused = SkinReader::readMainSkinFile(dir.filePath(QStringLiteral("junk")));
-    QVERIFY(!refused.ok);
+    QVERIFY(TestFiles::write(dir.filePath(QStringLiteral("junk")), "not a skin"));
+    QVERIFY(!SkinReader::readMainSkinFile(dir.filePath(QStringLiteral("junk")), open).ok());
     QCOMPARE(open.PageProperties.size(), 3);
+    QCOMPARE(open.DeleteFiles, QList<QByteArray>{"pages:home"});
+    QCOMPARE(open.AbsolutPathToSkin, openFolder);
 
-    writeFile(dir.filePath(QStringLiteral("main")), MinimalMain + "PAGE=0,\"p\",\"P\"\r");
-    SkinReader::Result next = SkinReader::readMainSkinFile(dir.filePath(QStringLiteral("main")));
-    QVERIFY(next.ok);
-    open = std::move(next.skin);
+    QVERIFY(TestFiles::write(dir.filePath(QStringLiteral("main")), MinimalMain + "PAGE=0,\"p\",\"P\"\r"));
+    QVERIFY(SkinReader::readMainSkinFile(dir.filePath(QStringLiteral("main")), open).ok());
+    QCOMPARE(open.AbsolutPathToSkin, dir.path() + QLatin1Char('/'));
+    QCOMPARE(open.PageProperties.size(), 1);
     QVERIFY(open.DeleteFiles.isEmpty());
     QVERIFY(!open.isSkinUIColors);
     QCOMPARE(open.PopUpProperties.size(), 0);

@@ -3,6 +3,7 @@
 #include "document/skinreader.h"
 #include "document/skinwriter.h"
 #include "filesizelimit.h"
+#include "testfiles.h"
 
 #include <QtTest>
 
@@ -12,20 +13,6 @@ using SkinSetup = std::function<void(Skin &)>;
 Q_DECLARE_METATYPE(SkinSetup)
 
 namespace {
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 // Relative paths of every file below `folder`, sorted.
 QStringList filesBelow(const QString &folder)
@@ -64,22 +51,12 @@ Skin makeSkin(const QString &folder, const QList<QByteArray> &pageFiles)
     skin.sizePopupTables();
     for (int i = 0; i < pageFiles.size(); ++i)
         skin.FullscreenProperties[i] = QByteArray::number(i);
-    skin.isSkinModified = true;
     return skin;
 }
 
 QByteArray pageBytes(int fullscreen)
 {
     return "FULLSCREEN=" + QByteArray::number(fullscreen) + "\rBACKGROUND=\"\"\r";
-}
-
-bool anyContains(const QStringList &texts, const QString &part)
-{
-    for (const QString &text : texts) {
-        if (text.contains(part))
-            return true;
-    }
-    return false;
 }
 
 const RecordFormat &formatNamed(const QByteArray &keyword)
@@ -111,7 +88,7 @@ private slots:
     void lineBreakInValueIsRefused_data();
     void lineBreakInValueIsRefused();
     void deleteFiles();
-    void failedWriteKeepsMarksAndModified();
+    void failedWriteKeepsLoadingMarks();
     void sizeLimitKeepsPreviousFile_data();
     void sizeLimitKeepsPreviousFile();
     void skinSaveUnderSizeLimit();
@@ -127,18 +104,17 @@ void TestSkinWriter::roundTripGivesExpectedBytes()
     QByteArray firstSave;
     for (int round = 0; round < 3; ++round) {
         // Round 0 reads the fixture, the later rounds what was saved before.
-        SkinReader::Result read = SkinReader::readMainSkinFile(dir.filePath(QStringLiteral("skin.txt")));
-        QVERIFY2(read.ok, qPrintable(read.error));
-        read.skin.isSkinModified = true;
-        const SkinWriter::Result saved = SkinWriter::write(read.skin);
-        QVERIFY2(saved.ok, qPrintable(saved.problems.join(QLatin1Char('\n'))));
-        QVERIFY(!read.skin.isSkinModified);
-        QCOMPARE(read.skin.PageLoadingError, QList<bool>({false, false, false}));
-        QCOMPARE(read.skin.PopupLoadingError, QList<bool>({false, false}));
+        Skin skin;
+        const Result read = SkinReader::readMainSkinFile(dir.filePath(QStringLiteral("skin.txt")), skin);
+        QVERIFY2(read.ok(), qPrintable(read.text()));
+        const Result saved = SkinWriter::write(skin);
+        QVERIFY2(saved.ok(), qPrintable(saved.text()));
+        QCOMPARE(skin.PageLoadingError, QList<bool>({false, false, false}));
+        QCOMPARE(skin.PopupLoadingError, QList<bool>({false, false}));
         QCOMPARE(filesBelow(dir.path()), filesBelow(expected));
         for (const QString &file : filesBelow(expected)) {
-            const QByteArray bytes = readBytes(dir.filePath(file));
-            QVERIFY2(bytes == readBytes(expected + QLatin1Char('/') + file), qPrintable(file));
+            const QByteArray bytes = TestFiles::read(dir.filePath(file));
+            QVERIFY2(bytes == TestFiles::read(expected + QLatin1Char('/') + file), qPrintable(file));
             if (file != QLatin1String(".gitattributes"))
                 QVERIFY2(!bytes.contains('\n'), qPrintable(file));
         }
@@ -153,18 +129,19 @@ void TestSkinWriter::demoSkinRoundTrip()
         QSKIP("examples/demo does not exist");
     QTemporaryDir dir;
     QVERIFY(copyFolder(demo, dir.path()));
-    SkinReader::Result read;
+    Skin skin;
+    bool read = false;
     for (const QString &file : QDir(dir.path()).entryList(QDir::Files)) {
-        read = SkinReader::readMainSkinFile(dir.filePath(file));
-        if (read.ok)
+        read = SkinReader::readMainSkinFile(dir.filePath(file), skin).ok();
+        if (read)
             break;
     }
-    QVERIFY2(read.ok, "no main skin file in examples/demo");
-    const SkinWriter::Result saved = SkinWriter::write(read.skin);
-    QVERIFY2(saved.ok, qPrintable(saved.problems.join(QLatin1Char('\n'))));
+    QVERIFY2(read, "no main skin file in examples/demo");
+    const Result saved = SkinWriter::write(skin);
+    QVERIFY2(saved.ok(), qPrintable(saved.text()));
     QCOMPARE(filesBelow(dir.path()), filesBelow(demo));
     for (const QString &file : filesBelow(demo))
-        QVERIFY2(readBytes(dir.filePath(file)) == readBytes(demo + QLatin1Char('/') + file), qPrintable(file));
+        QVERIFY2(TestFiles::read(dir.filePath(file)) == TestFiles::read(demo + QLatin1Char('/') + file), qPrintable(file));
 }
 
 void TestSkinWriter::recordLine_data()
@@ -316,23 +293,22 @@ void TestSkinWriter::unsafeFilesAreRefused()
     QTemporaryDir dir;
     const QString skinFolder = dir.filePath(QStringLiteral("skin"));
     QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("skin/Bitmaps")));
-    writeFile(dir.filePath(QStringLiteral("outside/victim")), "precious");
+    QVERIFY(TestFiles::write(dir.filePath(QStringLiteral("outside/victim")), "precious"));
     QVERIFY(QFile::link(dir.filePath(QStringLiteral("outside")), skinFolder + QStringLiteral("/linkout")));
     file.replace("<outside>", QFile::encodeName(dir.filePath(QStringLiteral("outside"))).replace('/', ':'));
 
     Skin skin = makeSkin(skinFolder, asDeleteEntry ? QList<QByteArray>{"good"} : QList<QByteArray>{"good", file});
     if (asDeleteEntry)
         skin.DeleteFiles << file;
-    const SkinWriter::Result result = SkinWriter::write(skin);
+    const Result result = SkinWriter::write(skin);
 
-    QVERIFY(!result.ok);
-    QCOMPARE(result.problems.size(), 1);
-    QVERIFY2(result.problems.first().contains(reason), qPrintable(result.problems.first()));
-    QVERIFY(skin.isSkinModified);
-    QCOMPARE(readBytes(dir.filePath(QStringLiteral("outside/victim"))), QByteArray("precious"));
+    QVERIFY(!result.ok());
+    QCOMPARE(result.text().count(QLatin1Char('\n')), 0); // one problem
+    QVERIFY2(result.text().contains(reason), qPrintable(result.text()));
+    QCOMPARE(TestFiles::read(dir.filePath(QStringLiteral("outside/victim"))), QByteArray("precious"));
     QCOMPARE(filesBelow(dir.filePath(QStringLiteral("outside"))), QStringList{"victim"});
-    QCOMPARE(readBytes(skinFolder + QStringLiteral("/good")), pageBytes(0));
-    QVERIFY(readBytes(skinFolder + QStringLiteral("/main")).startsWith("TITLE=\"Title\"\r"));
+    QCOMPARE(TestFiles::read(skinFolder + QStringLiteral("/good")), pageBytes(0));
+    QVERIFY(TestFiles::read(skinFolder + QStringLiteral("/main")).startsWith("TITLE=\"Title\"\r"));
     QVERIFY(QFileInfo(skinFolder + QStringLiteral("/Bitmaps")).isDir());
 }
 
@@ -354,18 +330,17 @@ void TestSkinWriter::sharedFileIsWrittenOnce()
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Bitmaps")));
     QVERIFY(QFile::link(QStringLiteral("Bitmaps"), dir.filePath(QStringLiteral("linkin"))));
     Skin skin = makeSkin(dir.path(), files);
-    const SkinWriter::Result result = SkinWriter::write(skin);
+    const Result result = SkinWriter::write(skin);
 
-    QVERIFY(!result.ok);
-    QCOMPARE(result.problems.size(), 1);
-    QVERIFY2(result.problems.first().contains(QStringLiteral("\"Page 1\"")), qPrintable(result.problems.first()));
-    QVERIFY2(result.problems.first().contains(owner), qPrintable(result.problems.first()));
-    QVERIFY(skin.isSkinModified);
+    QVERIFY(!result.ok());
+    QCOMPARE(result.text().count(QLatin1Char('\n')), 0); // one problem
+    QVERIFY2(result.text().contains(QStringLiteral("\"Page 1\"")), qPrintable(result.text()));
+    QVERIFY2(result.text().contains(owner), qPrintable(result.text()));
     const QString shared = SkinPaths::hostPath(dir.path(), files.at(1));
     if (owner.contains(QLatin1String("main")))
-        QVERIFY(readBytes(shared).startsWith("TITLE="));
+        QVERIFY(TestFiles::read(shared).startsWith("TITLE="));
     else
-        QCOMPARE(readBytes(shared), pageBytes(0));
+        QCOMPARE(TestFiles::read(shared), pageBytes(0));
 }
 
 void TestSkinWriter::lineBreakInValueIsRefused_data()
@@ -392,17 +367,17 @@ void TestSkinWriter::lineBreakInValueIsRefused()
     QFETCH(QString, named);
     QTemporaryDir dir;
     for (const char *name : {"main", "p0", "p1"})
-        writeFile(dir.filePath(QLatin1String(name)), "old");
+        QVERIFY(TestFiles::write(dir.filePath(QLatin1String(name)), "old"));
     Skin skin = makeSkin(dir.path(), {"p0", "p1"});
     setup(skin);
-    const SkinWriter::Result result = SkinWriter::write(skin);
+    const Result result = SkinWriter::write(skin);
 
-    QVERIFY(!result.ok);
-    QCOMPARE(result.problems.size(), 1);
-    QVERIFY2(result.problems.first().contains(named), qPrintable(result.problems.first()));
-    QVERIFY2(result.problems.first().contains(QLatin1String("line break")), qPrintable(result.problems.first()));
+    QVERIFY(!result.ok());
+    QCOMPARE(result.text().count(QLatin1Char('\n')), 0); // one problem
+    QVERIFY2(result.text().contains(named), qPrintable(result.text()));
+    QVERIFY2(result.text().contains(QLatin1String("line break")), qPrintable(result.text()));
     for (const char *name : {"main", "p0", "p1"}) {
-        const QByteArray bytes = readBytes(dir.filePath(QLatin1String(name)));
+        const QByteArray bytes = TestFiles::read(dir.filePath(QLatin1String(name)));
         QCOMPARE(bytes == "old", refused == QLatin1String(name));
     }
 }
@@ -410,35 +385,33 @@ void TestSkinWriter::lineBreakInValueIsRefused()
 void TestSkinWriter::deleteFiles()
 {
     QTemporaryDir dir;
-    writeFile(dir.filePath(QStringLiteral("gone/page_3")), "old page");
-    writeFile(dir.filePath(QStringLiteral("page_0")), "old");
+    QVERIFY(TestFiles::write(dir.filePath(QStringLiteral("gone/page_3")), "old page"));
+    QVERIFY(TestFiles::write(dir.filePath(QStringLiteral("page_0")), "old"));
     Skin skin = makeSkin(dir.path(), {"page_0"});
     // Removed, never there, and one whose name a kept page has taken since.
     skin.DeleteFiles = {"gone:page_3", "never_there", "page_0"};
-    const SkinWriter::Result result = SkinWriter::write(skin);
+    const Result result = SkinWriter::write(skin);
 
-    QVERIFY2(result.ok, qPrintable(result.problems.join(QLatin1Char('\n'))));
+    QVERIFY2(result.ok(), qPrintable(result.text()));
     QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("gone/page_3"))));
     QVERIFY(QFileInfo(dir.filePath(QStringLiteral("gone"))).isDir()); // folders are never deleted
-    QCOMPARE(readBytes(dir.filePath(QStringLiteral("page_0"))), pageBytes(0));
+    QCOMPARE(TestFiles::read(dir.filePath(QStringLiteral("page_0"))), pageBytes(0));
     QCOMPARE(skin.DeleteFiles.size(), 3);
-    QVERIFY(!skin.isSkinModified);
 }
 
-void TestSkinWriter::failedWriteKeepsMarksAndModified()
+void TestSkinWriter::failedWriteKeepsLoadingMarks()
 {
     QTemporaryDir dir;
     // The folder of "nowhere:p1" does not exist, so that page cannot be written.
     Skin skin = makeSkin(dir.path(), {"p0", "nowhere:p1", "p2"});
     skin.PageLoadingError = {true, true, false};
-    const SkinWriter::Result result = SkinWriter::write(skin);
+    const Result result = SkinWriter::write(skin);
 
-    QVERIFY(!result.ok);
-    QCOMPARE(result.problems.size(), 1);
-    QVERIFY2(result.problems.first().contains(QLatin1String("nowhere:p1")), qPrintable(result.problems.first()));
+    QVERIFY(!result.ok());
+    QCOMPARE(result.text().count(QLatin1Char('\n')), 0); // one problem
+    QVERIFY2(result.text().contains(QLatin1String("nowhere:p1")), qPrintable(result.text()));
     QCOMPARE(skin.PageLoadingError, QList<bool>({false, true, false}));
-    QVERIFY(skin.isSkinModified);
-    QCOMPARE(readBytes(dir.filePath(QStringLiteral("p2"))), pageBytes(2));
+    QCOMPARE(TestFiles::read(dir.filePath(QStringLiteral("p2"))), pageBytes(2));
     QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("nowhere"))));
 }
 
@@ -460,40 +433,38 @@ void TestSkinWriter::sizeLimitKeepsPreviousFile()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("file"));
     const QByteArray previous(1000, 'p');
-    writeFile(path, previous);
+    QVERIFY(TestFiles::write(path, previous));
     const QByteArray payload(size, 'n');
-    QString failure;
+    Result written;
     {
         FileSizeLimit limit(65536);
         QVERIFY(limit.isActive());
-        failure = SafeFileWriter::write(path, payload);
+        written = SafeFileWriter::write(path, payload);
     }
-    QCOMPARE(failure.isEmpty(), fits);
-    QCOMPARE(readBytes(path), fits ? payload : previous);
-    if (!fits)
-        QVERIFY2(failure.contains(path), qPrintable(failure));
+    QCOMPARE(written.ok(), fits);
+    QCOMPARE(TestFiles::read(path), fits ? payload : previous);
+    QVERIFY2(fits || written.text().contains(path), qPrintable(written.text()));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"file"}); // no leftovers
 }
 
 void TestSkinWriter::skinSaveUnderSizeLimit()
 {
     QTemporaryDir dir;
-    writeFile(dir.filePath(QStringLiteral("p1")), "previous");
+    QVERIFY(TestFiles::write(dir.filePath(QStringLiteral("p1")), "previous"));
     Skin skin = makeSkin(dir.path(), {"p0", "p1"});
     skin.PageLoadingError = {true, true};
     skin.LabelProperties.setRecord(1, 0, {"0", "0", "1", "1", "F", "1", "C", "1", "0", "0", QByteArray(8192, 'x')});
-    SkinWriter::Result result;
+    Result result;
     {
         FileSizeLimit limit(4096);
         QVERIFY(limit.isActive());
         result = SkinWriter::write(skin);
     }
-    QVERIFY(!result.ok);
-    QVERIFY(anyContains(result.problems, QStringLiteral("\"Page 1\"")));
-    QCOMPARE(readBytes(dir.filePath(QStringLiteral("p1"))), QByteArray("previous"));
-    QCOMPARE(readBytes(dir.filePath(QStringLiteral("p0"))), pageBytes(0));
+    QVERIFY(!result.ok());
+    QVERIFY(result.text().contains(QStringLiteral("\"Page 1\"")));
+    QCOMPARE(TestFiles::read(dir.filePath(QStringLiteral("p1"))), QByteArray("previous"));
+    QCOMPARE(TestFiles::read(dir.filePath(QStringLiteral("p0"))), pageBytes(0));
     QCOMPARE(skin.PageLoadingError, QList<bool>({false, true}));
-    QVERIFY(skin.isSkinModified);
 }
 
 QTEST_GUILESS_MAIN(TestSkinWriter)

@@ -168,17 +168,17 @@ bool App::readMainSkinFile(const QString &path)
         m_loadingWindow = new LoadingWindow(m_mainWindow);
     m_loadingWindow->setProgress(QFileInfo(file).fileName(), 0);
     m_loadingWindow->showNow();
-    SkinReader::Result result = SkinReader::readMainSkinFile(
-        file, [this](const QString &fileName, int percent) { m_loadingWindow->setProgress(fileName, percent); });
+    Skin read;
+    const Result result = SkinReader::readMainSkinFile(
+        file, read, [this](const QString &fileName, int percent) { m_loadingWindow->setProgress(fileName, percent); });
     m_loadingWindow->hide();
 
-    if (!result.ok) {
+    if (!result.ok()) {
         // The skin that was open stays open, so Save can never write an empty skin.
-        const QString reason = result.error.isEmpty() ? QStringLiteral("Not a valid Velmora Skin!") : result.error;
-        m_prompts->showMessage(QStringLiteral("Attention:\n\n") + reason, Prompts::Icon::Plain);
+        m_prompts->showMessage(result.heading() + QStringLiteral("\n\n") + result.text(), Prompts::Icon::Plain);
         return false;
     }
-    installSkin(std::move(result.skin));
+    installSkin(std::move(read));
     HandleRecentFiles();
     return true;
 }
@@ -202,12 +202,14 @@ bool App::write()
 {
     if (!m_skin.SkinLoaded)
         return false;
-    const SkinWriter::Result result = SkinWriter::write(m_skin);
+    const Result result = SkinWriter::write(m_skin);
+    if (result.ok())
+        m_skin.isSkinModified = false;
     CarbonDeclares::SetWindowModified(m_mainWindow, m_skin.isSkinModified);
-    if (!result.ok)
-        ErrorMessage(QStringLiteral("The skin was not saved completely:"), result.problems.join(QLatin1Char('\n')));
+    if (!result.ok())
+        ErrorMessage(result.heading(), result.text());
     EnableMenuItems();
-    return result.ok;
+    return result.ok();
 }
 
 bool App::saveChangesDialog()

@@ -10,9 +10,10 @@
 
 namespace {
 
-QString failure(const QString &path, const QString &why)
+Result failure(const QString &path, const QString &why)
 {
-    return QStringLiteral("The file \"%1\" could not be written: %2").arg(path, why);
+    return Result::failure(QStringLiteral("A file could not be written:"),
+                           QStringLiteral("The file \"%1\" could not be written: %2").arg(path, why));
 }
 
 // After the rename the new directory entry itself must reach the disk.
@@ -33,7 +34,7 @@ QString syncFolder(const QString &path)
 
 } // namespace
 
-QString SafeFileWriter::write(const QString &path, const QByteArray &bytes)
+Result SafeFileWriter::write(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
     // Unbuffered, so that write() reports what really reached the file and a short

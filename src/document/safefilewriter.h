@@ -1,5 +1,7 @@
 #pragma once
 
+#include "result.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -9,6 +11,6 @@
 class SafeFileWriter
 {
 public:
-    // Empty on success, otherwise the reason, for the user.
-    static QString write(const QString &path, const QByteArray &bytes);
+    // The failure's text names the file and says why.
+    static Result write(const QString &path, const QByteArray &bytes);
 };

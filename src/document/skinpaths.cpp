@@ -96,6 +96,9 @@ bool staysInside(const QString &folder, const QString &path)
     return true;
 }
 
+namespace {
+
+// Empty when the path is safe, otherwise why not.
 QString unsafeRelativePathReason(const QString &skinFolder, const QString &relativePath)
 {
     if (relativePath.isEmpty())
@@ -117,11 +120,21 @@ QString unsafeRelativePathReason(const QString &skinFolder, const QString &relat
     return {};
 }
 
-QString unsafeFileReason(const QString &skinFolder, const QByteArray &modelPath)
+} // namespace
+
+Result checkWritableRelativePath(const QString &skinFolder, const QString &relativePath)
+{
+    const QString reason = unsafeRelativePathReason(skinFolder, relativePath);
+    if (reason.isEmpty())
+        return {};
+    return Result::failure(QStringLiteral("The file may not be written:"), reason);
+}
+
+Result checkWritableFile(const QString &skinFolder, const QByteArray &modelPath)
 {
     QByteArray relative = modelPath;
     relative.replace(':', '/');
-    return unsafeRelativePathReason(skinFolder, QFile::decodeName(relative));
+    return checkWritableRelativePath(skinFolder, QFile::decodeName(relative));
 }
 
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "result.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -21,12 +23,12 @@ QString resolvedPath(const QString &hostPath);
 // itself need not exist; its nearest existing ancestor is resolved.
 bool staysInside(const QString &folder, const QString &hostPath);
 
-// A path relative to the skin folder, "/" separated, that may name a file the editor
+// Whether a path relative to the skin folder, "/" separated, may name a file the editor
 // writes or deletes: not empty, not absolute, no "..", not a folder, and inside the skin
-// folder. Empty when it is safe, otherwise the reason, for the user.
-QString unsafeRelativePathReason(const QString &skinFolder, const QString &relativePath);
+// folder. A failure's text says why, naming the path.
+Result checkWritableRelativePath(const QString &skinFolder, const QString &relativePath);
 
 // The same for a model path.
-QString unsafeFileReason(const QString &skinFolder, const QByteArray &modelPath);
+Result checkWritableFile(const QString &skinFolder, const QByteArray &modelPath);
 
 }

@@ -72,8 +72,8 @@ private:
     int m_previous;
 };
 
-} // namespace
-
+// Checks the first bytes of a BMP file (at least the file and info headers) against
+// the file's length. Empty when decoding is safe, otherwise the reason.
 QString checkHeader(const QByteArray &head, qint64 fileSize)
 {
     if (head.size() < FileHeaderSize + 4 || !head.startsWith("BM"))
@@ -110,22 +110,30 @@ QString checkHeader(const QByteArray &head, qint64 fileSize)
     }
 }
 
-Result read(const QString &hostPath)
+Result refused(const QString &hostPath, const QString &why)
 {
+    return Result::failure(QStringLiteral("A picture could not be read:"),
+                           QStringLiteral("\"%1\": %2").arg(hostPath, why));
+}
+
+} // namespace
+
+Result read(const QString &hostPath, QImage &image)
+{
+    image = QImage();
     QFile file(hostPath);
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, QStringLiteral("cannot be opened")};
+        return refused(hostPath, QStringLiteral("it cannot be opened"));
     // Peeked, not read: the decoder then starts from the buffer the header came in
     // instead of seeking back and reading the file a second time.
     const QByteArray head = file.peek(FileHeaderSize + LargestInfoHeaderSize);
     const QString refusal = checkHeader(head, file.size());
     if (!refusal.isEmpty())
-        return {{}, refusal};
+        return refused(hostPath, refusal);
 
     AllocationLimitGuard limit;
     QImageReader reader(&file, "bmp");
     reader.setAutoDetectImageFormat(false);
-    QImage image;
     const Header h = parse(head);
     if (h.compression == Rle8 || h.compression == Rle4) {
         // Runs need not cover every pixel, and the decoder writes only what they
@@ -133,9 +141,11 @@ Result read(const QString &hostPath)
         image = QImage(int(h.width), int(qAbs(h.height)), QImage::Format_Indexed8);
         image.fill(0);
     }
-    if (!reader.read(&image) || image.isNull())
-        return {{}, reader.errorString()};
-    return {image, {}};
+    if (!reader.read(&image) || image.isNull()) {
+        image = QImage();
+        return refused(hostPath, reader.errorString());
+    }
+    return {};
 }
 
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QByteArray>
+#include "result.h"
+
 #include <QImage>
 #include <QString>
 
@@ -12,18 +13,8 @@ namespace SkinPicture {
 // Largest width or height accepted; far beyond the phone's 208 x 320 screen.
 constexpr int MaxSide = 4096;
 
-struct Result
-{
-    QImage image;  // null when refused
-    QString error; // why it was refused, for the user; empty on success
-    bool ok() const { return !image.isNull(); }
-};
-
-// Decodes the BMP file at a host path. The image is never larger than MaxSide.
-Result read(const QString &hostPath);
-
-// Checks the first bytes of a BMP file (at least the file and info headers) against
-// the file's length. Empty when decoding is safe, otherwise the reason.
-QString checkHeader(const QByteArray &head, qint64 fileSize);
+// Decodes the BMP file at a host path into `image`, never larger than MaxSide. A
+// refused file leaves `image` null and says why.
+Result read(const QString &hostPath, QImage &image);
 
 }

@@ -292,6 +292,11 @@ bool readSkinPart(const Skin &skin, const QByteArray &modelPath, QByteArray &byt
     return true;
 }
 
+Result refused(const QString &why)
+{
+    return Result::failure(QStringLiteral("Attention:"), why);
+}
+
 } // namespace
 
 int SkinReader::progressPercent(int index, int lastIndex)
@@ -301,36 +306,30 @@ int SkinReader::progressPercent(int index, int lastIndex)
     return int(qint64(100) * index / lastIndex);
 }
 
-SkinReader::Result SkinReader::readMainSkinFile(const QString &mainSkinFilePath, const Progress &progress)
+Result SkinReader::readMainSkinFile(const QString &mainSkinFilePath, Skin &skin, const Progress &progress)
 {
-    Result result;
     const QFileInfo info(mainSkinFilePath);
     if (progress)
         progress(info.fileName(), 0);
 
     QFile file(mainSkinFilePath);
     if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
-        result.error = QStringLiteral("The skin file \"%1\" could not be opened: %2")
+        return refused(QStringLiteral("The skin file \"%1\" could not be opened: %2")
                            .arg(QDir::toNativeSeparators(info.absoluteFilePath()),
-                                info.isDir() ? QStringLiteral("it is a folder.") : file.errorString());
-        return result;
+                                info.isDir() ? QStringLiteral("it is a folder.") : file.errorString()));
     }
     QByteArray bytes = file.readAll();
     file.close();
 
-    Skin skin;
-    skin.AbsolutPathToSkin = info.absolutePath() + QLatin1Char('/');
-    skin.MainSkinFile = info.fileName();
-    if (readMainSkinLines(skin, bytes) < MinimumSkinValues) {
-        result.error = QString::fromLatin1(NotASkin);
-        return result;
-    }
-    readPageFiles(skin, progress);
-    readPopupFiles(skin, progress);
-    skin.SkinLoaded = true;
-    result.skin = std::move(skin);
-    result.ok = true;
-    return result;
+    Skin read;
+    read.AbsolutPathToSkin = info.absolutePath() + QLatin1Char('/');
+    read.MainSkinFile = info.fileName();
+    if (readMainSkinLines(read, bytes) < MinimumSkinValues)
+        return refused(QString::fromLatin1(NotASkin));
+    readPageFiles(read, progress);
+    readPopupFiles(read, progress);
+    skin = std::move(read);
+    return {};
 }
 
 void SkinReader::readPageFiles(Skin &skin, const Progress &progress)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "result.h"
 #include "skin.h"
 
 #include <QString>
@@ -13,14 +14,9 @@ public:
     // The name of the file being read and the percentage done, for the loading window.
     using Progress = std::function<void(const QString &fileName, int percent)>;
 
-    struct Result
-    {
-        bool ok = false;
-        QString error; // for the user, names the file; "Not a valid Velmora Skin!" for a non-skin
-        Skin skin;     // SkinLoaded true when ok
-    };
-
-    static Result readMainSkinFile(const QString &mainSkinFilePath, const Progress &progress = {});
+    // On success `skin` becomes the skin read; otherwise it is left as it was, and the
+    // failure says why ("Not a valid Velmora Skin!" for a file that is no skin).
+    static Result readMainSkinFile(const QString &mainSkinFilePath, Skin &skin, const Progress &progress = {});
 
     // The steps of readMainSkinFile, public for the tests.
     static void readPageFiles(Skin &skin, const Progress &progress = {});

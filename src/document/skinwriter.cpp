@@ -168,13 +168,12 @@ public:
     {
     }
 
-    SkinWriter::Result run()
+    Result run()
     {
         if (!QDir::isAbsolutePath(m_skin.AbsolutPathToSkin) || !QFileInfo(m_skin.AbsolutPathToSkin).isDir()) {
-            m_result.problems << QStringLiteral("The skin folder \"%1\" does not exist; nothing was saved.")
-                                     .arg(QDir::toNativeSeparators(m_skin.AbsolutPathToSkin));
-            m_result.ok = false;
-            return m_result;
+            m_problems << QStringLiteral("The skin folder \"%1\" does not exist; nothing was saved.")
+                              .arg(QDir::toNativeSeparators(m_skin.AbsolutPathToSkin));
+            return result();
         }
         const bool mainClaimed = claimMainSkinFile();
         const QList<int> pages = claimPlaneFiles(m_skin.PageProperties, QStringLiteral("page"));
@@ -188,15 +187,19 @@ public:
                        m_skin.PopupLoadingError, popup);
         if (mainClaimed)
             writeMainSkinFile();
-
-        m_result.ok = m_result.problems.isEmpty();
-        if (m_result.ok)
-            m_skin.isSkinModified = false;
-        return m_result;
+        return result();
     }
 
 private:
     QString mainSkinFilePath() const { return m_skin.AbsolutPathToSkin + m_skin.MainSkinFile; }
+
+    Result result() const
+    {
+        if (m_problems.isEmpty())
+            return {};
+        return Result::failure(QStringLiteral("The skin was not saved completely:"),
+                               m_problems.join(QLatin1Char('\n')));
+    }
 
     static QString describe(const PageRow &row, const QString &kind)
     {
@@ -205,9 +208,9 @@ private:
 
     bool claimMainSkinFile()
     {
-        const QString reason = SkinPaths::unsafeRelativePathReason(m_skin.AbsolutPathToSkin, m_skin.MainSkinFile);
-        if (!reason.isEmpty()) {
-            m_result.problems << QStringLiteral("The main skin file was not saved: %1").arg(reason);
+        const Result safe = SkinPaths::checkWritableRelativePath(m_skin.AbsolutPathToSkin, m_skin.MainSkinFile);
+        if (!safe.ok()) {
+            m_problems << QStringLiteral("The main skin file was not saved: %1").arg(safe.text());
             return false;
         }
         m_owners.insert(SkinPaths::resolvedPath(mainSkinFilePath()), QStringLiteral("the main skin file"));
@@ -220,16 +223,16 @@ private:
         QList<int> claimed;
         for (int i = 0; i < rows.size(); ++i) {
             const PageRow &row = rows.at(i);
-            const QString reason = SkinPaths::unsafeFileReason(m_skin.AbsolutPathToSkin, row.File);
-            if (!reason.isEmpty()) {
-                m_result.problems << QStringLiteral("%1 was not saved: %2").arg(describe(row, kind), reason);
+            const Result safe = SkinPaths::checkWritableFile(m_skin.AbsolutPathToSkin, row.File);
+            if (!safe.ok()) {
+                m_problems << QStringLiteral("%1 was not saved: %2").arg(describe(row, kind), safe.text());
                 continue;
             }
             const QString resolved = SkinPaths::resolvedPath(SkinPaths::hostPath(m_skin.AbsolutPathToSkin, row.File));
             const QString owner = m_owners.value(resolved);
             if (!owner.isEmpty()) {
-                m_result.problems << QStringLiteral("%1 was not saved: its file is also the file of %2.")
-                                         .arg(describe(row, kind), owner);
+                m_problems << QStringLiteral("%1 was not saved: its file is also the file of %2.")
+                                  .arg(describe(row, kind), owner);
                 continue;
             }
             m_owners.insert(resolved, QStringLiteral("the %1 %2").arg(kind, quotedText(row.Name)));
@@ -243,10 +246,9 @@ private:
     void deleteRemovedFiles()
     {
         for (const QByteArray &entry : std::as_const(m_skin.DeleteFiles)) {
-            const QString reason = SkinPaths::unsafeFileReason(m_skin.AbsolutPathToSkin, entry);
-            if (!reason.isEmpty()) {
-                m_result.problems << QStringLiteral("The file of a removed page or popup was not deleted: %1")
-                                         .arg(reason);
+            const Result safe = SkinPaths::checkWritableFile(m_skin.AbsolutPathToSkin, entry);
+            if (!safe.ok()) {
+                m_problems << QStringLiteral("The file of a removed page or popup was not deleted: %1").arg(safe.text());
                 continue;
             }
             const QString path = SkinPaths::hostPath(m_skin.AbsolutPathToSkin, entry);
@@ -259,14 +261,13 @@ private:
                     int index)
     {
         if (!built.lineBreakProblem().isEmpty()) {
-            m_result.problems << QStringLiteral("%1 was not saved: %2").arg(describe(row, kind),
-                                                                           built.lineBreakProblem());
+            m_problems << QStringLiteral("%1 was not saved: %2").arg(describe(row, kind), built.lineBreakProblem());
             return;
         }
         const QString path = SkinPaths::hostPath(m_skin.AbsolutPathToSkin, row.File);
-        const QString failure = SafeFileWriter::write(path, built.bytes());
-        if (!failure.isEmpty()) {
-            m_result.problems << QStringLiteral("%1 was not saved. %2").arg(describe(row, kind), failure);
+        const Result written = SafeFileWriter::write(path, built.bytes());
+        if (!written.ok()) {
+            m_problems << QStringLiteral("%1 was not saved. %2").arg(describe(row, kind), written.text());
             return;
         }
         if (index < loadingErrors.size())
@@ -277,23 +278,23 @@ private:
     {
         const LineBuilder built = buildMainSkinFile(m_skin);
         if (!built.lineBreakProblem().isEmpty()) {
-            m_result.problems << QStringLiteral("The main skin file \"%1\" was not saved: %2")
-                                     .arg(m_skin.MainSkinFile, built.lineBreakProblem());
+            m_problems << QStringLiteral("The main skin file \"%1\" was not saved: %2")
+                              .arg(m_skin.MainSkinFile, built.lineBreakProblem());
             return;
         }
-        const QString failure = SafeFileWriter::write(mainSkinFilePath(), built.bytes());
-        if (!failure.isEmpty())
-            m_result.problems << failure;
+        const Result written = SafeFileWriter::write(mainSkinFilePath(), built.bytes());
+        if (!written.ok())
+            m_problems << written.text();
     }
 
     Skin &m_skin;
-    SkinWriter::Result m_result;
+    QStringList m_problems; // one sentence each, naming the file or value
     QHash<QString, QString> m_owners; // resolved host path -> who writes it
 };
 
 } // namespace
 
-SkinWriter::Result SkinWriter::write(Skin &skin)
+Result SkinWriter::write(Skin &skin)
 {
     return SaveRun(skin).run();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "result.h"
 #include "skin.h"
 
 #include <QByteArray>
@@ -9,16 +10,10 @@
 class SkinWriter
 {
 public:
-    struct Result
-    {
-        bool ok = true;
-        QStringList problems; // one sentence each, naming the file or value; empty when ok
-    };
-
     // Deletes the files of removed pages and popups, writes the main skin file and every
-    // page and popup file. Files that cannot be written safely are skipped and named in
-    // the result; isSkinModified and the loading-error marks are cleared only for what
-    // was really written.
+    // page and popup file. Files that cannot be written safely are skipped; the failure
+    // names each of them on a line of its own. The loading-error marks are cleared only
+    // for what was really written.
     static Result write(Skin &skin);
 
     // The record lines of every used slot of one plane, each ending with a carriage return.

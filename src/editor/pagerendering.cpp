@@ -90,17 +90,19 @@ QImage MainWindow::readPicture(const QByteArray &modelPath)
 {
     if (modelPath.isEmpty())
         return {};
-    const SkinPicture::Result picture = SkinPicture::read(SkinPaths::hostPath(skin().AbsolutPathToSkin, modelPath));
-    if (!picture.ok())
+    QImage picture;
+    if (!SkinPicture::read(SkinPaths::hostPath(skin().AbsolutPathToSkin, modelPath), picture).ok())
         missingImages += QString::fromLatin1(modelPath) + QLatin1Char('\n');
-    return picture.image;
+    return picture;
 }
 
 QImage MainWindow::readMask(const QByteArray &modelPath) const
 {
     if (modelPath.isEmpty())
         return {};
-    return SkinPicture::read(SkinPaths::hostPath(skin().AbsolutPathToSkin, modelPath)).image;
+    QImage mask;
+    SkinPicture::read(SkinPaths::hostPath(skin().AbsolutPathToSkin, modelPath), mask);
+    return mask;
 }
 
 bool MainWindow::LoadBackground()

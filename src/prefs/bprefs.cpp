@@ -50,16 +50,19 @@ void BPrefs::Remove(const QString &key)
     m_store.remove(key);
 }
 
-bool BPrefs::Save()
+Result BPrefs::Save()
 {
     // Writing a store that was never read would replace the file with nothing.
     InitPrefs();
     m_store.insert(VersionKey, AppVersionCode());
     const QByteArray bytes = serialize(m_store);
 
-    if (!QDir().mkpath(QFileInfo(m_filePath).absolutePath()))
-        return false;
-    return SafeFileWriter::write(m_filePath, bytes).isEmpty();
+    const QString folder = QFileInfo(m_filePath).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        return Result::failure(QStringLiteral("The preferences could not be saved:"),
+                               QStringLiteral("The folder \"%1\" could not be made.").arg(folder));
+    }
+    return SafeFileWriter::write(m_filePath, bytes);
 }
 
 void BPrefs::InitPrefs() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bdictionary.h"
+#include "document/result.h"
 
 #include <QString>
 #include <QVariant>
@@ -33,8 +34,8 @@ public:
 
     // Writes the whole store, with the version code, replacing the file atomically.
     // Loads the file first if that has not happened, so that its contents survive.
-    // False when the file could not be written; the old file is then left whole.
-    bool Save();
+    // A file that could not be written is left whole, as it was.
+    Result Save();
 
     // Loads the store from the file, once; the other operations call it when needed.
     void InitPrefs() const;
