@@ -1,4 +1,5 @@
 #include "app/app.h"
+#include "morvantaversion.h"
 
 #include <QApplication>
 
@@ -6,7 +7,7 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Morvanta"));
-    QApplication::setApplicationVersion(QStringLiteral(MORVANTA_VERSION));
+    QApplication::setApplicationVersion(QLatin1String(MorvantaVersion::Text));
     App app;
     app.Open();
     return application.exec();

@@ -1,5 +1,6 @@
 #include "document/colortext.h"
 #include "document/mapping.h"
+#include "document/numbertext.h"
 #include "document/zoom.h"
 
 #include <QTest>
@@ -121,7 +122,7 @@ void TestMapping::val()
 {
     QFETCH(QByteArray, text);
     QFETCH(int, value);
-    QCOMPARE(Zoom::val(text), value);
+    QCOMPARE(NumberText::val(text), value);
 }
 
 void TestMapping::getRoundZoomValue_data()

@@ -1,5 +1,6 @@
 #include "app/app.h"
 #include "app/qtprompts.h"
+#include "morvantaversion.h"
 #include "scriptedprompts.h"
 #include "widgets/aboutwindow.h"
 #include "widgets/loadingwindow.h"
@@ -112,7 +113,7 @@ void TestWindows::aboutWindowTexts()
     QCOMPARE(name->alignment(), Qt::AlignCenter);
 
     QCOMPARE(about->VersionText()->text(), App::versionText());
-    QCOMPARE(about->VersionText()->text(), QStringLiteral("Version " MORVANTA_VERSION));
+    QCOMPARE(about->VersionText()->text(), QStringLiteral("Version ") + QLatin1String(MorvantaVersion::Text));
 
     const auto *rights = about->findChild<QLabel *>(QStringLiteral("StaticText2"));
     QVERIFY(rights);

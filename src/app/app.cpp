@@ -1,6 +1,7 @@
 #include "app.h"
 
 #include "helppages.h"
+#include "morvantaversion.h"
 #include "qtprompts.h"
 
 #include "document/skinreader.h"
@@ -341,10 +342,8 @@ void App::MenuNew_Action()
     if (file.isEmpty())
         return;
 
-    const QFileInfo mainSkinFile(file);
     Skin fresh;
-    fresh.AbsolutPathToSkin = mainSkinFile.absolutePath() + QLatin1Char('/');
-    fresh.MainSkinFile = mainSkinFile.fileName();
+    fresh.setMainSkinFile(file);
     installSkin(std::move(fresh));
 
     m_skin.newSkin = true;
@@ -414,5 +413,5 @@ void App::quit()
 
 QString App::versionText()
 {
-    return QStringLiteral("Version " MORVANTA_VERSION);
+    return QStringLiteral("Version ") + QLatin1String(MorvantaVersion::Text);
 }

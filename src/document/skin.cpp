@@ -1,6 +1,9 @@
 #include "skin.h"
 
-#include <QStringList>
+#include "skinpaths.h"
+
+#include <QFileInfo>
+
 
 namespace {
 
@@ -20,6 +23,12 @@ void resizeList(QList<T> &list, int size)
 Skin::Skin()
     : SkinUIColors(UIColorCount)
 {
+}
+
+void Skin::setMainSkinFile(const QString &path)
+{
+    AbsolutPathToSkin = SkinPaths::skinFolderOf(path);
+    MainSkinFile = QFileInfo(path).fileName();
 }
 
 void Skin::setActivePage(int index, const QString &kind)

@@ -87,6 +87,9 @@ public:
     bool newPage = false;
     bool newPopup = false;
 
+    // Places the skin at a main skin file: sets AbsolutPathToSkin and MainSkinFile.
+    void setMainSkinFile(const QString &path);
+
     int pageCounter() const { return int(PageProperties.size()) - 1; }
     int popupCounter() const { return int(PopUpProperties.size()) - 1; }
 

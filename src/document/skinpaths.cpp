@@ -63,6 +63,11 @@ QStringList componentsOf(const QString &resolved)
 
 } // namespace
 
+QString skinFolderOf(const QString &mainSkinFilePath)
+{
+    return withTrailingSlash(QFileInfo(mainSkinFilePath).absolutePath());
+}
+
 QString hostPath(const QString &skinFolder, const QByteArray &modelPath)
 {
     QByteArray relative = modelPath;

@@ -9,6 +9,9 @@
 // skin folder and separates folders with ":".
 namespace SkinPaths {
 
+// The skin folder of a main skin file: its absolute folder, ending with "/".
+QString skinFolderOf(const QString &mainSkinFilePath);
+
 // skinFolder (with a "/" added when it lacks one) followed by the model path with ":"
 // turned into "/". The model bytes are decoded as the file system encodes names.
 QString hostPath(const QString &skinFolder, const QByteArray &modelPath);

@@ -322,8 +322,7 @@ Result SkinReader::readMainSkinFile(const QString &mainSkinFilePath, Skin &skin,
     file.close();
 
     Skin read;
-    read.AbsolutPathToSkin = info.absolutePath() + QLatin1Char('/');
-    read.MainSkinFile = info.fileName();
+    read.setMainSkinFile(mainSkinFilePath);
     if (readMainSkinLines(read, bytes) < MinimumSkinValues)
         return refused(QString::fromLatin1(NotASkin));
     readPageFiles(read, progress);

@@ -1,5 +1,7 @@
 #include "validation.h"
 
+#include "phonescreen.h"
+
 namespace Validation {
 
 QString getErrorMessage(int code)
@@ -38,32 +40,12 @@ void ErrorMessage(const QString &heading, const QString &text, Prompts &prompts)
     prompts.showMessage(heading + QStringLiteral("\n\n") + text, Prompts::Icon::Caution);
 }
 
-PageArea pageArea(const QByteArray &fullscreenMode)
-{
-    if (fullscreenMode == "0")
-        return {25, 276};
-    if (fullscreenMode == "1")
-        return {0, 301};
-    if (fullscreenMode == "2")
-        return {0, 320};
-    return {0, 0};
-}
-
-int backgroundHeight(const QByteArray &fullscreenMode)
-{
-    if (fullscreenMode == "1")
-        return 301;
-    if (fullscreenMode == "2")
-        return 320;
-    return 276;
-}
-
 static void showSizeMessage(const char *widthText, const char *heightText, int width, int height, int limit,
                             Prompts &prompts)
 {
     prompts.showMessage(QStringLiteral("Wrong Picture size!\n\n%1%2 is: %3\n%4%5 is: %6")
                             .arg(QLatin1String(widthText))
-                            .arg(ScreenWidth)
+                            .arg(PhoneScreen::Width)
                             .arg(width)
                             .arg(QLatin1String(heightText))
                             .arg(limit)
@@ -75,8 +57,8 @@ bool checkBackgroundDimensions(int width, int height, const QString &mode, const
                                Prompts &prompts)
 {
     if (mode.compare(QLatin1String("exact"), Qt::CaseInsensitive) == 0) {
-        const int required = backgroundHeight(fullscreenMode);
-        if (width == ScreenWidth && height == required)
+        const int required = PhoneScreen::backgroundHeight(fullscreenMode);
+        if (width == PhoneScreen::Width && height == required)
             return true;
         showSizeMessage("Width must be ", "Height must be: ", width, height, required, prompts);
         return false;
@@ -84,9 +66,9 @@ bool checkBackgroundDimensions(int width, int height, const QString &mode, const
     if (mode.compare(QLatin1String("max"), Qt::CaseInsensitive) == 0) {
         // The limit is the page in skin pixels, whatever the zoom; with no page area
         // (no page, or a mode without one) the whole screen.
-        const int pageHeight = pageArea(fullscreenMode).height;
-        const int limit = pageHeight > 0 ? pageHeight : ScreenHeight;
-        if (width <= ScreenWidth && height <= limit)
+        const int pageHeight = PhoneScreen::pageArea(fullscreenMode).height;
+        const int limit = pageHeight > 0 ? pageHeight : PhoneScreen::Height;
+        if (width <= PhoneScreen::Width && height <= limit)
             return true;
         showSizeMessage("Width can max ", "Height can max: ", width, height, limit, prompts);
         return false;

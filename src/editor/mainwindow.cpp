@@ -3,6 +3,7 @@
 #include "app/app.h"
 #include "document/colortext.h"
 #include "document/recordformat.h"
+#include "document/numbertext.h"
 #include "document/zoom.h"
 #include "elementcanvas.h"
 #include "mystatictext.h"
@@ -137,8 +138,8 @@ QPoint MainWindow::popupLocation() const
 {
     const ElementTable &location = skin().PopupLocationProperties;
     const int plane = skin().getActivePage();
-    return QPoint(Zoom::val(location.value(plane, 0, LocationColumn::X)),
-                  Zoom::val(location.value(plane, 0, LocationColumn::Y)));
+    return QPoint(NumberText::val(location.value(plane, 0, LocationColumn::X)),
+                  NumberText::val(location.value(plane, 0, LocationColumn::Y)));
 }
 
 void MainWindow::initializeVariables()
@@ -193,8 +194,8 @@ bool MainWindow::initializeCanvas(int index, ElementCanvas *canvas, const QStrin
 
     const bool isToday = isIdentifier(identifier, "To");
     const bool isPopupBackground = isIdentifier(identifier, "PBac");
-    const int x = isToday ? 0 : Zoom::val(skin().getElement(0));
-    const int y = Zoom::val(skin().getElement(isToday ? 0 : 1));
+    const int x = isToday ? 0 : NumberText::val(skin().getElement(0));
+    const int y = NumberText::val(skin().getElement(isToday ? 0 : 1));
 
     discard(ActiveCanvas);
     ActiveCanvas = new ElementCanvas(QString(), index, m_phoneView);

@@ -7,7 +7,8 @@
 #include "document/recordformat.h"
 #include "document/skinpaths.h"
 #include "document/skinpicture.h"
-#include "document/validation.h"
+#include "document/phonescreen.h"
+#include "document/numbertext.h"
 #include "document/zoom.h"
 #include "elementcanvas.h"
 #include "elementpicture.h"
@@ -111,9 +112,9 @@ bool MainWindow::LoadBackground()
     Background = new ElementCanvas(QString(), 0, m_phoneView);
     Background->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    const Validation::PageArea area = Validation::pageArea(skin().FullscreenProperties.value(page));
+    const PhoneScreen::PageArea area = PhoneScreen::pageArea(skin().FullscreenProperties.value(page));
     const int top = zoomed(area.top);
-    const QSize size(zoomed(PhoneView::ScreenWidth), zoomed(area.height));
+    const QSize size(zoomed(PhoneScreen::Width), zoomed(area.height));
 
     const QImage picture = readPicture(skin().BackgroundProperties.value(page));
     // At 100 % the picture is shown as it is, cut off at the page area.
@@ -178,7 +179,7 @@ bool MainWindow::loadLabels(ElementTable Skin::*tableMember, QList<MyStaticText 
             continue;
         auto *label = new MyStaticText(identifier, slot, m_phoneView);
         list.append(label);
-        const int align = Zoom::val(value(LabelColumn::Align)) - 1;
+        const int align = NumberText::val(value(LabelColumn::Align)) - 1;
         const auto alignment = align == 1   ? MyStaticText::Alignment::Centre
                                : align == 2 ? MyStaticText::Alignment::Right
                                             : MyStaticText::Alignment::Left;
@@ -250,24 +251,11 @@ bool MainWindow::LoadLabels()
 
 namespace {
 
-// Stand-ins while the built-in today pictures are missing from the resources: a
-// highlighted first line over text and a text line at the bottom.
-QImage fallbackTodayPicture(bool top)
+// The today view's built-in pictures, drawn in the key colours that the skin's
+// colours replace.
+QImage builtInPicture(const QString &path)
 {
-    QImage picture(PhoneView::ScreenWidth, 16, QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    const QRgb key = top ? ElementPicture::HighlightKey : ElementPicture::TextKey;
-    for (int y = 4; y < 12; ++y) {
-        for (int x = 4; x < picture.width() - 4; ++x)
-            picture.setPixel(x, y, key);
-    }
-    return picture;
-}
-
-QImage builtInPicture(const QString &path, bool top)
-{
-    QImage picture(path);
-    return picture.isNull() ? fallbackTodayPicture(top) : picture.convertToFormat(QImage::Format_RGB32);
+    return QImage(path).convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace
@@ -275,14 +263,14 @@ QImage builtInPicture(const QString &path, bool top)
 const QImage &MainWindow::todayTop()
 {
     if (m_todayTop.isNull())
-        m_todayTop = builtInPicture(QStringLiteral(":/images/todayviewoben.png"), true);
+        m_todayTop = builtInPicture(QStringLiteral(":/images/todayviewoben.png"));
     return m_todayTop;
 }
 
 const QImage &MainWindow::todayBottom()
 {
     if (m_todayBottom.isNull())
-        m_todayBottom = builtInPicture(QStringLiteral(":/images/todayviewunten.png"), false);
+        m_todayBottom = builtInPicture(QStringLiteral(":/images/todayviewunten.png"));
     return m_todayBottom;
 }
 
@@ -300,9 +288,9 @@ bool MainWindow::LoadToday()
         const ElementPicture::TodayColors colors{string2color(value(TodayColumn::TextColor)),
                                                  string2color(value(TodayColumn::SelectedTextColor)),
                                                  string2color(value(TodayColumn::HighlightColor))};
-        QImage view = ElementPicture::todayView(todayTop(), todayBottom(), Zoom::val(value(TodayColumn::Height)),
+        QImage view = ElementPicture::todayView(todayTop(), todayBottom(), NumberText::val(value(TodayColumn::Height)),
                                                       zoom(), colors, phoneSize().height());
-        const qint64 top = CanvasBorderTop + qint64(Zoom::val(value(TodayColumn::Y)) * zoom());
+        const qint64 top = CanvasBorderTop + qint64(NumberText::val(value(TodayColumn::Y)) * zoom());
         canvas->setGeometry(0, placed(top), view.width(), view.height());
         if (!view.isNull())
             canvas->setPicture(QPixmap::fromImage(std::move(view)));

@@ -1,5 +1,7 @@
 #include "phoneview.h"
 
+#include "document/phonescreen.h"
+
 #include <QPainter>
 
 #include <cmath>
@@ -14,7 +16,7 @@ PhoneView::PhoneView(QWidget *parent)
 
 QSize PhoneView::sizeForZoom(double zoom)
 {
-    return QSize(int(std::lround(ScreenWidth * zoom)), int(std::lround(ScreenHeight * zoom)));
+    return QSize(int(std::lround(PhoneScreen::Width * zoom)), int(std::lround(PhoneScreen::Height * zoom)));
 }
 
 QString PhoneView::framePathForZoom(double zoom)
@@ -36,8 +38,5 @@ void PhoneView::setFrameZoom(double zoom)
 void PhoneView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    if (m_frame.isNull())
-        painter.fillRect(rect(), QColor(48, 48, 52));
-    else
-        painter.drawPixmap(rect(), m_frame);
+    painter.drawPixmap(rect(), m_frame);
 }

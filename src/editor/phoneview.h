@@ -1,7 +1,5 @@
 #pragma once
 
-#include "document/validation.h"
-
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
@@ -13,18 +11,13 @@ class PhoneView : public QWidget
     Q_OBJECT
 
 public:
-    // The phone's screen in skin pixels.
-    static constexpr int ScreenWidth = Validation::ScreenWidth;
-    static constexpr int ScreenHeight = Validation::ScreenHeight;
-
     explicit PhoneView(QWidget *parent = nullptr);
 
     // The frame picture for a zoom factor (1, 1.5 or 2); resizes nothing.
     void setFrameZoom(double zoom);
     // The fixed size for a zoom factor.
     void setSizeForZoom(double zoom) { setFixedSize(sizeForZoom(zoom)); }
-    // The resource path of the frame shown; the frame may be missing from the resources,
-    // then a plain fill stands in.
+    // The resource path of the frame shown.
     QString framePath() const { return m_framePath; }
 
     static QSize sizeForZoom(double zoom);

@@ -4,6 +4,7 @@
 
 #include "app/app.h"
 #include "document/recordformat.h"
+#include "document/numbertext.h"
 #include "document/zoom.h"
 #include "elementcanvas.h"
 #include "elementpicture.h"
@@ -51,8 +52,8 @@ bool MainWindow::LoadPopupBackground()
     // Placed from the location row even without a picture, so that the popup's
     // elements find their reference.
     const double z = zoom();
-    const qint64 left = qint64(Zoom::val(location.value(popup, 0, LocationColumn::X)) * z);
-    const qint64 top = qint64(Zoom::val(location.value(popup, 0, LocationColumn::Y)) * z) + CanvasBorderTop;
+    const qint64 left = qint64(NumberText::val(location.value(popup, 0, LocationColumn::X)) * z);
+    const qint64 top = qint64(NumberText::val(location.value(popup, 0, LocationColumn::Y)) * z) + CanvasBorderTop;
     const QSize full(zoomed(location.value(popup, 0, LocationColumn::Width)),
                      zoomed(location.value(popup, 0, LocationColumn::Height)));
     const QSize size = ElementPicture::clamped(full, phoneSize());

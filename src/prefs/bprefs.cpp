@@ -1,6 +1,7 @@
 #include "bprefs.h"
 
 #include "document/safefilewriter.h"
+#include "morvantaversion.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -88,7 +89,7 @@ QString BPrefs::PrefsFile()
 
 int BPrefs::AppVersionCode()
 {
-    return versionCode(MORVANTA_VERSION_MAJOR, MORVANTA_VERSION_MINOR, MORVANTA_VERSION_PATCH, ReleaseStage, 0);
+    return versionCode(MorvantaVersion::Major, MorvantaVersion::Minor, MorvantaVersion::Patch, ReleaseStage, 0);
 }
 
 int BPrefs::versionCode(int major, int minor, int patch, int stage, int build)
