@@ -1,14 +1,12 @@
 // Rebuilds a page that holds every kind of element at every slot, and prints the time
 // beside its floor: decoding the same BMP files with QImage alone.
 
-#include "app/app.h"
+#include "document/skindocument.h"
 #include "editor/mainwindow.h"
 #include "scriptedprompts.h"
-#include "toolbox/toolwindow.h"
+#include "widgets/viewoptions.h"
 
 #include <QApplication>
-#include <QComboBox>
-#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
@@ -34,8 +32,9 @@ QImage pattern(int width, int height, bool mask)
 }
 
 // Fills every page table of the skin to its 20 slots, each element with its own files.
-QStringList buildMaximalPage(Skin &skin, const QString &folder)
+QStringList buildMaximalPage(SkinDocument &document, const QString &folder)
 {
+    Skin &skin = document.skin();
     QDir(folder).mkpath(QStringLiteral("Bitmaps"));
     QStringList files;
     const auto save = [&](const QString &name, const QImage &image) {
@@ -48,28 +47,21 @@ QStringList buildMaximalPage(Skin &skin, const QString &folder)
     skin.sizePageTables();
     skin.FullscreenProperties[0] = "0";
     skin.BackgroundProperties[0] = save(QStringLiteral("background.bmp"), pattern(208, 276, false));
-    skin.ActivePage = 0;
-    skin.SkinLoaded = true;
+    document.setActivePage(0, QStringLiteral("page"));
 
-    struct Kind
-    {
-        const char *identifier;
-        int picture;
-        int mask; // -1 without
-    };
-    const Kind kinds[] = {{"Pic", 2, -1}, {"PicM", 2, 3}, {"Bt", 4, -1}, {"BtM", 4, 5},
-                          {"Lok", 2, 3},  {"Tra", 2, 3},  {"ToI", 2, 3}};
-    for (const Kind &kind : kinds) {
-        ElementTable *table = skin.tableForElement(QString::fromLatin1(kind.identifier));
+    for (const ElementKind &kind : ElementKinds::all()) {
+        if (kind.surface != Surface::Page || kind.pictureColumn < 0)
+            continue;
+        ElementTable &table = skin.table(kind);
         for (int slot = 0; slot < ElementKinds::DefaultSlots; ++slot) {
-            QList<QByteArray> record(table->columnCount());
-            record[0] = QByteArray::number(slot * 7 % 144);
-            record[1] = QByteArray::number(slot * 11 % 212);
-            const QString name = QStringLiteral("%1_%2").arg(QLatin1String(kind.identifier)).arg(slot);
-            record[kind.picture] = save(name + QStringLiteral(".bmp"), pattern(64, 64, false));
-            if (kind.mask >= 0)
-                record[kind.mask] = save(name + QStringLiteral("_mask.bmp"), pattern(64, 64, true));
-            table->setRecord(0, slot, record);
+            QList<QByteArray> record(table.columnCount());
+            record[kind.xColumn] = QByteArray::number(slot * 7 % 144);
+            record[kind.yColumn] = QByteArray::number(slot * 11 % 212);
+            const QString name = QStringLiteral("%1_%2").arg(kind.identifierText()).arg(slot);
+            record[kind.pictureColumn] = save(name + QStringLiteral(".bmp"), pattern(64, 64, false));
+            if (kind.maskColumn >= 0)
+                record[kind.maskColumn] = save(name + QStringLiteral("_mask.bmp"), pattern(64, 64, true));
+            table.setRecord(0, slot, record);
         }
     }
     for (int slot = 0; slot < ElementKinds::DefaultSlots; ++slot) {
@@ -101,13 +93,13 @@ double decodeFloorMs(const QStringList &files)
     return medianMs(samples);
 }
 
-double pageActionMs(App &app)
+double pageActionMs(MainWindow &editor)
 {
     std::vector<double> samples;
     for (int run = 0; run < Runs; ++run) {
         QElapsedTimer timer;
         timer.start();
-        app.mainWindow()->PageAction();
+        editor.PageAction();
         // The previous page's controls and the one repaint, as the event loop would do them.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
@@ -123,18 +115,22 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
     QTemporaryDir folder;
-    App app(std::make_unique<ScriptedPrompts>());
-    const QStringList files = buildMaximalPage(app.skin(), folder.path());
-    app.mainWindow()->show();
+    SkinDocument document;
+    document.installSkin(Skin());
+    ViewOptions view;
+    ScriptedPrompts prompts;
+    MainWindow editor(document, view, prompts);
+    const QStringList files = buildMaximalPage(document, folder.path());
+    editor.show();
 
     const double floor = decodeFloorMs(files);
     std::printf("PageAction on a page of 140 pictures (100 with masks), 20 labels, a today view; median of %d runs\n",
                 Runs);
     std::printf("%-6s %12s %12s %8s\n", "zoom", "PageAction", "decode only", "ratio");
-    for (int position : {0, 2}) {
-        app.toolWindow()->PopupZoom->setCurrentIndex(position);
-        const double ms = pageActionMs(app);
-        std::printf("%4.0f %% %9.2f ms %9.2f ms %8.2f\n", app.toolWindow()->ZoomFaktor * 100, ms, floor, ms / floor);
+    for (double zoom : {1.0, 2.0}) {
+        view.setZoomFaktor(zoom);
+        const double ms = pageActionMs(editor);
+        std::printf("%4.0f %% %9.2f ms %9.2f ms %8.2f\n", zoom * 100, ms, floor, ms / floor);
     }
     return 0;
 }

@@ -1,4 +1,5 @@
 #include "app/app.h"
+#include "editor/elementcanvas.h"
 #include "editor/mainwindow.h"
 #include "scriptedprompts.h"
 #include "toolbox/toolwindow.h"
@@ -6,7 +7,9 @@
 #include "testfiles.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDesktopServices>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QtTest>
@@ -66,6 +69,7 @@ private slots:
     void refusedFileKeepsWhatWasOpen_data();
     void refusedFileKeepsWhatWasOpen();
     void cancelledOpenDialogChangesNothing();
+    void readingAnotherSkinLeavesNothingOfTheFirst();
 
     void saveChangesDialogAnswers_data();
     void saveChangesDialogAnswers();
@@ -74,8 +78,11 @@ private slots:
     void noPromptWithoutChanges_data();
     void noPromptWithoutChanges();
     void newSkinStartsEmptyInTheChosenFolder();
+    void closingTheEditorAsksToSave_data();
+    void closingTheEditorAsksToSave();
 
     void openShowsTheEditorAndPlacesTheToolbox();
+    void toolboxAndEditorAreWired();
     void helpPagesOpenInTheBrowser_data();
     void helpPagesOpenInTheBrowser();
 
@@ -116,7 +123,7 @@ void TestApp::cleanup()
 
 bool TestApp::read(const QString &mainSkinFile)
 {
-    return m_app->readMainSkinFile(mainSkinFile) && m_app->skin().SkinLoaded;
+    return m_app->readMainSkinFile(mainSkinFile) && m_app->document().isSkinLoaded();
 }
 
 // --- menus
@@ -235,7 +242,7 @@ void TestApp::enablingFollowsTheOpenSkin()
 void TestApp::menusAreEnabledAfreshWhenOpened()
 {
     QAction *save = m_app->menuAction("MenuSave");
-    m_app->skin().SkinLoaded = true;
+    m_app->document().installSkin(Skin());
     QVERIFY(!save->isEnabled());
     emit m_app->menu("AblageMenu")->aboutToShow();
     QVERIFY(save->isEnabled());
@@ -287,16 +294,16 @@ void TestApp::readingShowsTheFirstPageOrPopup()
     QFETCH(int, popups);
     QFETCH(bool, popupMode);
 
-    m_app->markSkinModified();
+    m_app->document().markSkinModified();
     QVERIFY(read(writeSkin(m_dir->filePath("skin"), "Caf\xe9", pages, popups)));
 
-    const Skin &skin = m_app->skin();
-    QCOMPARE(m_app->isPopupMode(), popupMode);
+    const SkinDocument &document = m_app->document();
+    QCOMPARE(document.isPopupMode(), popupMode);
     if (pages > 0)
-        QCOMPARE(skin.ActivePage, 0);
+        QCOMPARE(document.ActivePage(), 0);
     if (popupMode)
-        QCOMPARE(skin.ActivePopup, 0);
-    QVERIFY(!skin.isSkinModified);
+        QCOMPARE(document.ActivePopup(), 0);
+    QVERIFY(!document.isSkinModified());
     QVERIFY(!m_app->mainWindow()->isWindowModified());
     QCOMPARE(m_app->mainWindow()->windowTitle(), QStringLiteral("Caf\u00e9[*]"));
     QVERIFY(m_prompts->messages.isEmpty());
@@ -323,7 +330,7 @@ void TestApp::refusedFileKeepsWhatWasOpen()
     const QString skinFolder = m_dir->filePath("skin");
     if (skinOpenBefore) {
         QVERIFY(read(writeSkin(skinFolder, "Kept")));
-        m_app->markSkinModified();
+        m_app->document().markSkinModified();
     }
     const QString notASkin = m_dir->filePath("notaskin.txt");
     QVERIFY(TestFiles::write(notASkin, refused));
@@ -333,13 +340,13 @@ void TestApp::refusedFileKeepsWhatWasOpen()
     QCOMPARE(m_prompts->messages.size(), 1);
     QCOMPARE(m_prompts->lastMessage(), QString::fromLatin1(NotASkinMessage));
     QCOMPARE(m_prompts->messages.first().icon, Prompts::Icon::Plain);
-    const Skin &skin = m_app->skin();
-    QCOMPARE(skin.SkinLoaded, skinOpenBefore);
+    const Skin &skin = m_app->document().skin();
+    QCOMPARE(m_app->document().isSkinLoaded(), skinOpenBefore);
     QCOMPARE(m_app->menuAction("MenuSave")->isEnabled(), skinOpenBefore);
     if (skinOpenBefore) {
         QCOMPARE(skin.SkinTitle, QByteArray("Kept"));
         QCOMPARE(skin.AbsolutPathToSkin, skinFolder + QLatin1Char('/'));
-        QVERIFY(skin.isSkinModified);
+        QVERIFY(m_app->document().isSkinModified());
         QVERIFY(m_app->mainWindow()->isWindowModified());
     }
 }
@@ -349,7 +356,7 @@ void TestApp::cancelledOpenDialogChangesNothing()
     QVERIFY(read(writeSkin(m_dir->filePath("skin"), "Kept")));
 
     QVERIFY(m_app->readMainSkinFile()); // the scripted open dialog is cancelled
-    QCOMPARE(m_app->skin().SkinTitle, QByteArray("Kept"));
+    QCOMPARE(m_app->document().skin().SkinTitle, QByteArray("Kept"));
     QVERIFY(m_prompts->messages.isEmpty());
 }
 
@@ -378,8 +385,8 @@ void TestApp::saveChangesDialogAnswers()
     const QString folder = m_dir->filePath("skin");
     const QString mainFile = writeSkin(folder, "Before");
     QVERIFY(read(mainFile));
-    m_app->skin().SkinTitle = "After";
-    m_app->markSkinModified();
+    m_app->document().skin().SkinTitle = "After";
+    m_app->document().markSkinModified();
     if (folderRemoved)
         QVERIFY(QDir(folder).removeRecursively());
     m_prompts->saveAnswers.enqueue(answer);
@@ -389,7 +396,7 @@ void TestApp::saveChangesDialogAnswers()
     QCOMPARE(m_prompts->questions,
              QStringList{"Do you want to save changes to this document before closing?\n"
                          "If you don't save, your changes will be lost. "});
-    QCOMPARE(m_app->skin().isSkinModified, stillModified);
+    QCOMPARE(m_app->document().isSkinModified(), stillModified);
     QCOMPARE(m_app->mainWindow()->isWindowModified(), stillModified);
     const bool written = answer == SaveChoice::Save && !folderRemoved;
     QCOMPARE(TestFiles::read(mainFile).contains("TITLE=\"After\""), written);
@@ -427,7 +434,7 @@ void TestApp::unsavedChangesAreNeverDiscardedSilently()
     m_app->Open();
     const QString folder = m_dir->filePath("first");
     QVERIFY(read(writeSkin(folder, "First")));
-    m_app->markSkinModified();
+    m_app->document().markSkinModified();
     if (saveFails)
         QVERIFY(QDir(folder).removeRecursively());
     m_prompts->saveAnswers.enqueue(answer);
@@ -441,11 +448,12 @@ void TestApp::unsavedChangesAreNeverDiscardedSilently()
     if (item == QLatin1String("AblageBeen")) {
         QCOMPARE(m_app->mainWindow()->isVisible(), !goesAhead);
     } else {
-        const bool replaced = m_app->skin().SkinTitle != "First" || m_app->skin().MainSkinFile != "skin.txt";
+        const Skin &skin = m_app->document().skin();
+        const bool replaced = skin.SkinTitle != "First" || skin.MainSkinFile != "skin.txt";
         QCOMPARE(replaced, goesAhead);
     }
     if (!goesAhead) {
-        QVERIFY(m_app->skin().isSkinModified);
+        QVERIFY(m_app->document().isSkinModified());
         // The action stopped at the prompt: no file dialog was shown.
         QCOMPARE(m_prompts->openFileAnswers.size(), 1);
         QCOMPARE(m_prompts->saveFileAnswers.size(), 1);
@@ -470,29 +478,95 @@ void TestApp::noPromptWithoutChanges()
     QVERIFY(m_prompts->questions.isEmpty());
 }
 
+// Nothing of a skin that was open, edited and selected in, reaches the editor, the
+// model or the window title once another skin is read.
+void TestApp::readingAnotherSkinLeavesNothingOfTheFirst()
+{
+    m_app->Open();
+    const QString first = m_dir->filePath("first");
+    QVERIFY(read(writeSkin(first, "First", 1, 1)));
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QVERIFY(picture.save(first + "/b.bmp", "BMP"));
+    SkinDocument &document = m_app->document();
+    document.skin().ButtonProperties.setRecord(0, 0, {"10", "20", "101", "", "b.bmp", ""});
+    document.skin().DeleteFiles << "popup_0";
+    MainWindow *editor = m_app->mainWindow();
+    m_app->showPage(0);
+    QVERIFY(editor->initializeCanvas(0, editor->Canvas1().value(0), "Bt", QPoint(12, 47), false));
+    document.markSkinModified();
+    m_app->showPopup(0);
+
+    QVERIFY(read(writeSkin(m_dir->filePath("second"), "Second")));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    const QList<ElementCanvas *> shown = editor->phoneView()->findChildren<ElementCanvas *>();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first(), editor->Background);
+    QVERIFY(!editor->ActiveCanvas && !editor->ActiveCanvasObject && !editor->PopupBackground);
+    QCOMPARE(editor->getElementCounter("Bt"), 0);
+    QCOMPARE(document.skin().SkinTitle, QByteArray("Second"));
+    QVERIFY(document.skin().DeleteFiles.isEmpty());
+    QVERIFY(!document.skin().ButtonProperties.isUsed(0, 0, ButtonColumn::Bitmap));
+    QVERIFY(document.ActiveElement().isEmpty());
+    QCOMPARE(document.ActiveCanvasIndex(), -1);
+    QVERIFY(document.ElementArr().isEmpty());
+    QVERIFY(!document.isPopupMode());
+    QVERIFY(!document.isSkinModified());
+    QCOMPARE(editor->windowTitle(), QStringLiteral("Second[*]"));
+    QVERIFY(!editor->isWindowModified());
+}
+
 void TestApp::newSkinStartsEmptyInTheChosenFolder()
 {
     QVERIFY(read(writeSkin(m_dir->filePath("old"), "Old", 2, 1)));
-    m_app->skin().DeleteFiles << "page_1";
+    m_app->document().skin().DeleteFiles << "page_1";
     const QString folder = m_dir->filePath("fresh");
     QDir().mkpath(folder);
     m_prompts->saveFileAnswers.enqueue(folder + QStringLiteral("/main.skin"));
 
     m_app->menuAction("MenuNew")->trigger();
 
-    const Skin &skin = m_app->skin();
+    const Skin &skin = m_app->document().skin();
     QCOMPARE(skin.AbsolutPathToSkin, folder + QLatin1Char('/'));
     QCOMPARE(skin.MainSkinFile, QStringLiteral("main.skin"));
-    QVERIFY(skin.SkinLoaded);
-    QVERIFY(!skin.newSkin);
+    QVERIFY(m_app->document().isSkinLoaded());
+    QVERIFY(!m_app->document().newSkin());
     QVERIFY(skin.SkinTitle.isEmpty());
     QCOMPARE(skin.pageCounter(), -1);
     QCOMPARE(skin.popupCounter(), -1);
     // Names of the old skin's removed pages must never reach the new folder's save.
     QVERIFY(skin.DeleteFiles.isEmpty());
-    QVERIFY(!m_app->isPopupMode());
+    QVERIFY(!m_app->document().isPopupMode());
     QVERIFY(m_app->menuAction("MenuSave")->isEnabled());
     QVERIFY(QDir(folder).isEmpty()); // nothing is written before Save
+}
+
+void TestApp::closingTheEditorAsksToSave_data()
+{
+    QTest::addColumn<bool>("modified");
+    QTest::addColumn<SaveChoice>("answer");
+    QTest::addColumn<bool>("staysOpen");
+    QTest::newRow("nothing to save") << false << SaveChoice::Cancel << false;
+    QTest::newRow("cancelled") << true << SaveChoice::Cancel << true;
+    QTest::newRow("don't save") << true << SaveChoice::DontSave << false;
+}
+
+// The window's own close button, as well as Quit.
+void TestApp::closingTheEditorAsksToSave()
+{
+    QFETCH(bool, modified);
+    QFETCH(SaveChoice, answer);
+    QFETCH(bool, staysOpen);
+    m_app->Open();
+    QVERIFY(read(writeSkin(m_dir->filePath("skin"), "Skin")));
+    if (modified)
+        m_app->document().markSkinModified();
+    m_prompts->saveAnswers.enqueue(answer);
+
+    m_app->mainWindow()->close();
+    QCOMPARE(m_app->mainWindow()->isVisible(), staysOpen);
+    QCOMPARE(m_prompts->questions.size(), modified ? 1 : 0);
 }
 
 // --- windows and help
@@ -506,6 +580,34 @@ void TestApp::openShowsTheEditorAndPlacesTheToolbox()
     QVERIFY(toolbox->isVisible());
     const QRect frame = editor->frameGeometry();
     QCOMPARE(toolbox->frameGeometry().topLeft(), QPoint(frame.x() + frame.width() + 40, frame.y() + 50));
+}
+
+// The toolbox sets the zoom the editor shows, and shows the position the editor
+// announces; neither window knows the other.
+void TestApp::toolboxAndEditorAreWired()
+{
+    m_app->Open();
+    const QString folder = m_dir->filePath("skin");
+    QVERIFY(read(writeSkin(folder, "Skin")));
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QVERIFY(picture.save(folder + "/b.bmp", "BMP"));
+    m_app->document().skin().ButtonProperties.setRecord(0, 0, {"12", "34", "101", "", "b.bmp", ""});
+    ToolWindow *toolbox = m_app->toolWindow();
+    MainWindow *editor = m_app->mainWindow();
+
+    toolbox->PopupZoom->setCurrentIndex(2);
+    QCOMPARE(m_app->viewOptions().ZoomFaktor(), 2.0);
+    QCOMPARE(editor->phoneView()->size(), QSize(416, 640));
+    QVERIFY(toolbox->isVisible());
+    QCOMPARE(toolbox->x(), editor->frameGeometry().right() + 1 + 40);
+    ElementCanvas *button = editor->Canvas1().value(0);
+    QVERIFY(button);
+    QCOMPARE(button->size(), QSize(8, 8));
+
+    QVERIFY(editor->initializeCanvas(0, button, "Bt", button->geometry().center(), false));
+    QCOMPARE(toolbox->xcoord->text(), QStringLiteral("12"));
+    QCOMPARE(toolbox->ycoord->text(), QStringLiteral("34"));
 }
 
 void TestApp::helpPagesOpenInTheBrowser_data()

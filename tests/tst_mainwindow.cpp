@@ -1,19 +1,11 @@
-#include "app/app.h"
 #include "editor/elementcanvas.h"
 #include "editor/mainwindow.h"
 #include "editor/mystatictext.h"
+#include "editor/phoneview.h"
 #include "editorfixture.h"
-#include "toolbox/toolwindow.h"
 
-#include <QDir>
-#include <QLabel>
-#include <QTemporaryDir>
+#include <QSignalSpy>
 #include <QtTest>
-
-namespace {
-
-
-} // namespace
 
 class TestMainWindow : public QObject
 {
@@ -22,12 +14,14 @@ class TestMainWindow : public QObject
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void window();
-    void closeAsksToSave_data();
-    void closeAsksToSave();
+    void followsTheDocument();
+    void zoomChange_data();
+    void zoomChange();
+    void maskChange_data();
+    void maskChange();
     void selectAndRelease_data();
     void selectAndRelease();
     void clearAllLeavesAnEmptyPhone();
-    void readingASkinWithoutPagesEmptiesThePhone();
 };
 
 void TestMainWindow::window()
@@ -42,33 +36,139 @@ void TestMainWindow::window()
     QCOMPARE(e.minimumSize(), e.maximumSize()); // the user cannot resize it
     QVERIFY(e.rect().contains(e.phoneView()->geometry()));
     QCOMPARE(e.getElementCounter("Nothing"), 0);
+    QCOMPARE(e.phoneView()->accessibleName(), QStringLiteral("Phone"));
     QCOMPARE(MainWindow::color2string(MainWindow::string2color("9993f3")), QByteArray("9993F3"));
 }
 
-void TestMainWindow::closeAsksToSave_data()
+// The window shows what the document announces: its modified mark, a rebuild it asks
+// for, and a fresh skin with its title. Nothing of the previous skin stays on screen,
+// even when the new one has no page to rebuild the phone with.
+void TestMainWindow::followsTheDocument()
 {
-    QTest::addColumn<bool>("modified");
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("staysOpen");
-    QTest::newRow("nothing to save") << false << int(Prompts::SaveChoice::Cancel) << false;
-    QTest::newRow("cancelled") << true << int(Prompts::SaveChoice::Cancel) << true;
-    QTest::newRow("don't save") << true << int(Prompts::SaveChoice::DontSave) << false;
+    EditorFixture f;
+    MainWindow &e = f.editor();
+    f.set("Bt", 0, {"1", "2", "101", "", f.picture("b.bmp", 4, 4), ""});
+
+    f.document.markSkinModified();
+    QVERIFY(e.isWindowModified());
+    f.document.requestRebuild(Surface::Page);
+    QCOMPARE(e.Canvas1().size(), 1);
+    QCOMPARE(e.Canvas1().first()->accessibleName(), QStringLiteral("Bt 0"));
+    QCOMPARE(e.Background->accessibleName(), QStringLiteral("Background"));
+    QVERIFY(f.document.isPageActive());
+
+    Skin next;
+    next.SkinTitle = "Next";
+    f.document.installSkin(next);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(e.windowTitle(), QStringLiteral("Next[*]"));
+    QVERIFY(!e.isWindowModified());
+    QVERIFY(e.phoneView()->findChildren<QWidget *>().isEmpty());
+    QVERIFY(e.Canvas1().isEmpty());
+    QVERIFY(!e.Background);
+    QCOMPARE(e.CanvasBorderRight, 0); // nothing fits: nothing can be dragged
 }
 
-void TestMainWindow::closeAsksToSave()
+void TestMainWindow::zoomChange_data()
 {
-    QFETCH(bool, modified);
-    QFETCH(int, answer);
-    QFETCH(bool, staysOpen);
-    EditorFixture f;
-    f.skin().isSkinModified = modified;
-    f.prompts->saveAnswers.enqueue(Prompts::SaveChoice(answer));
-    f.editor().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&f.editor()));
+    QTest::addColumn<bool>("withSkin");
+    QTest::addColumn<bool>("popupShown");
+    QTest::addColumn<QList<double>>("zooms"); // set one after the other
+    QTest::addColumn<QString>("frame");
 
-    f.editor().close();
-    QCOMPARE(f.editor().isVisible(), staysOpen);
-    QCOMPARE(f.prompts->questions.size(), modified ? 1 : 0);
+    QTest::newRow("150 % with no skin") << false << false << QList<double>{1.5} << ":/images/symbianbackground150.png";
+    QTest::newRow("200 % with a page") << true << false << QList<double>{2.0} << ":/images/symbianbackground200.png";
+    QTest::newRow("200 % with a popup shown") << true << true << QList<double>{2.0}
+                                              << ":/images/symbianbackground200.png";
+    QTest::newRow("200 % and back to 100 %") << true << true << QList<double>{2.0, 1.0}
+                                             << ":/images/symbianbackground.png";
+}
+
+// A new zoom resizes the window around the phone, swaps the frame and rebuilds what
+// was shown: the page, and the popup over it.
+void TestMainWindow::zoomChange()
+{
+    QFETCH(bool, withSkin);
+    QFETCH(bool, popupShown);
+    QFETCH(QList<double>, zooms);
+    QFETCH(QString, frame);
+    std::unique_ptr<EditorFixture> fixture =
+        withSkin ? std::make_unique<EditorFixture>() : std::make_unique<EditorFixture>(EditorFixture::NoSkin());
+    EditorFixture &f = *fixture;
+    const QByteArray picture = f.picture(QStringLiteral("p.bmp"), 4, 4, Qt::red);
+    f.skin().PictureMaskProperties.setRecord(0, 0, {"10", "10", picture, ""});
+    f.skin().PopupLocationProperties.setRecord(0, 0, {"10", "20", "100", "50"});
+    f.skin().PopupButtonMaskProperties.setRecord(0, 0, {"5", "5", "111", "", picture, "", "", ""});
+    MainWindow &e = f.editor();
+    e.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&e));
+    if (popupShown)
+        f.showPopup();
+    else if (withSkin)
+        e.PageAction();
+
+    for (double zoom : zooms)
+        f.view.setZoomFaktor(zoom);
+
+    const double zoom = zooms.last();
+    QCOMPARE(e.phoneView()->size(), QSize(qRound(208 * zoom), qRound(320 * zoom)));
+    QCOMPARE(static_cast<PhoneView *>(e.phoneView())->framePath(), frame);
+    QCOMPARE(e.size(), e.windowSizeForZoom(zoom));
+    QCOMPARE(e.minimumSize(), e.maximumSize());
+    QVERIFY(e.rect().contains(e.phoneView()->geometry()));
+    if (!withSkin) {
+        QVERIFY(!e.Background); // nothing rebuilt
+        return;
+    }
+    QCOMPARE(e.Background->size(), QSize(qRound(208 * zoom), qRound(276 * zoom)));
+    QCOMPARE(e.Canvas4().value(0)->geometry(),
+             QRect(qRound(10 * zoom), qRound(25 * zoom) + qRound(10 * zoom), qRound(4 * zoom), qRound(4 * zoom)));
+    QCOMPARE(f.document.isPopupActive(), popupShown);
+    QCOMPARE(bool(e.PopupBackground), popupShown);
+    if (popupShown) {
+        QCOMPARE(e.PopupBackground->geometry().topLeft(), QPoint(int(10 * zoom), int(20 * zoom) + e.CanvasBorderTop));
+        QCOMPARE(e.CanvasPMBt().value(0)->pos(),
+                 QPoint(qRound(15 * zoom), e.PopupBackground->y() + qRound(5 * zoom)));
+    }
+}
+
+void TestMainWindow::maskChange_data()
+{
+    QTest::addColumn<bool>("popupShown");
+    QTest::newRow("page") << false;
+    QTest::newRow("popup over the page") << true;
+}
+
+// Turning the masks off redraws the page, and the popup after it, so the popup stays
+// the active plane.
+void TestMainWindow::maskChange()
+{
+    QFETCH(bool, popupShown);
+    EditorFixture f;
+    MainWindow &e = f.editor();
+    const QByteArray picture = f.picture(QStringLiteral("p.bmp"), 4, 4, Qt::red);
+    const QByteArray mask = f.picture(QStringLiteral("m.bmp"), 4, 4, Qt::white);
+    f.skin().PictureMaskProperties.setRecord(0, 0, {"10", "10", picture, mask});
+    f.skin().PopupLocationProperties.setRecord(0, 0, {"10", "20", "100", "50"});
+    f.skin().PopupButtonMaskProperties.setRecord(0, 0, {"5", "5", "111", "", picture, mask, "", ""});
+    if (popupShown)
+        f.showPopup();
+    else
+        e.PageAction();
+    const auto alphaOf = [](const ElementCanvas *canvas) { return qAlpha(canvas->picture().toImage().pixel(0, 0)); };
+    QCOMPARE(alphaOf(e.Canvas4().value(0)), 0);
+
+    f.view.setMaskStatus(false);
+    QCOMPARE(alphaOf(e.Canvas4().value(0)), 255);
+    QCOMPARE(f.document.isPopupActive(), popupShown);
+    QCOMPARE(f.document.isPageActive(), !popupShown);
+    if (popupShown) {
+        QCOMPARE(f.document.getActivePage(), f.document.ActivePopup());
+        QCOMPARE(alphaOf(e.CanvasPMBt().value(0)), 255);
+    }
+
+    f.view.setMaskStatus(true);
+    QCOMPARE(alphaOf(e.Canvas4().value(0)), 0);
 }
 
 void TestMainWindow::selectAndRelease_data()
@@ -79,8 +179,8 @@ void TestMainWindow::selectAndRelease_data()
     QTest::addColumn<QList<QByteArray>>("record");
     QTest::addColumn<QPoint>("mouse");
     QTest::addColumn<QPoint>("grab"); // PicMouseDiffX, PicMouseDiffY
-    QTest::addColumn<QString>("xcoord");
-    QTest::addColumn<QString>("ycoord");
+    QTest::addColumn<QString>("shownX");
+    QTest::addColumn<QString>("shownY");
     QTest::addColumn<QPoint>("drag");
     QTest::addColumn<QList<QByteArray>>("released");
 
@@ -109,8 +209,8 @@ void TestMainWindow::selectAndRelease()
     QFETCH(QList<QByteArray>, record);
     QFETCH(QPoint, mouse);
     QFETCH(QPoint, grab);
-    QFETCH(QString, xcoord);
-    QFETCH(QString, ycoord);
+    QFETCH(QString, shownX);
+    QFETCH(QString, shownY);
     QFETCH(QPoint, drag);
     QFETCH(QList<QByteArray>, released);
     EditorFixture f(zoom);
@@ -124,30 +224,31 @@ void TestMainWindow::selectAndRelease()
         value.replace("b", picture);
     if (identifier != "PBac")
         f.skin().tableForElement(identifier)->setRecord(0, 0, record);
-    f.app->setPopupMode(popupMode);
+    f.document.setPopupMode(popupMode);
     e.PageAction();
     if (popupMode)
         e.PopupAction();
-    ElementCanvas *canvas = identifier == "Bt" ? e.Canvas1.value(0)
-        : identifier == "To"                   ? e.CanvasTo.value(0)
-        : identifier == "PBt"                  ? e.CanvasPBt.value(0)
-                                               : e.PopupBackground;
+    const QList<ElementCanvas *> &canvases = e.canvases(ElementKinds::find(identifier)->id);
+    ElementCanvas *canvas = identifier == "PBac" ? e.PopupBackground : canvases.value(0);
     QVERIFY(canvas);
+    QCOMPARE(canvas->accessibleName(), identifier + " 0");
     const QRect before = canvas->geometry();
+    QSignalSpy shown(&e, &MainWindow::positionChanged);
 
     QVERIFY(e.initializeCanvas(canvas->slot(), canvas, identifier, mouse, false));
-    QCOMPARE(e.ActiveElement, identifier);
-    QCOMPARE(e.ActiveCanvasIndex, 0);
+    QCOMPARE(f.document.ActiveElement(), identifier);
+    QCOMPARE(f.document.ActiveCanvasIndex(), 0);
     QCOMPARE(e.ActiveCanvasObject.data(), canvas);
-    QCOMPARE(f.skin().ElementArr, record);
+    QCOMPARE(f.document.ElementArr(), record);
     QVERIFY(e.ActiveCanvas);
+    QCOMPARE(e.ActiveCanvas->accessibleName(), canvas->accessibleName());
     QCOMPARE(e.ActiveCanvas->geometry(), before);
     QVERIFY(e.ActiveCanvas->isOutlined());
     QVERIFY(canvas->isHidden());
     QVERIFY(!canvas->isEnabled());
     QCOMPARE(QPoint(e.PicMouseDiffX, e.PicMouseDiffY), grab);
-    QCOMPARE(f.app->toolWindow()->xcoord->text(), xcoord);
-    QCOMPARE(f.app->toolWindow()->ycoord->text(), ycoord);
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first(), (QVariantList{shownX, shownY}));
 
     e.ActiveCanvas->move(e.ActiveCanvas->pos() + drag);
     QVERIFY(e.deinitializeCanvas());
@@ -156,7 +257,7 @@ void TestMainWindow::selectAndRelease()
     QVERIFY(!canvas->isHidden());
     QVERIFY(canvas->isEnabled());
     QCOMPARE(f.skin().tableForElement(identifier)->record(0, 0), released);
-    QVERIFY(f.skin().isSkinModified); // even a click without a move writes back
+    QVERIFY(f.document.isSkinModified()); // even a click without a move writes back
     QVERIFY(e.isWindowModified());
 }
 
@@ -171,7 +272,7 @@ void TestMainWindow::clearAllLeavesAnEmptyPhone()
     f.skin().PopupButtonProperties.setRecord(0, 0, {"0", "0", "111", "", picture, ""});
     e.PageAction();
     e.PopupAction();
-    e.initializeCanvas(0, e.CanvasPBt[0], "PBt", QPoint(12, 47), false);
+    e.initializeCanvas(0, e.CanvasPBt().value(0), "PBt", QPoint(12, 47), false);
 
     e.clearAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -180,32 +281,11 @@ void TestMainWindow::clearAllLeavesAnEmptyPhone()
     for (const char *identifier : {"Bt", "Lab", "PBt"})
         QCOMPARE(e.getElementCounter(identifier), 0);
     QVERIFY(!e.Background && !e.PopupBackground && !e.ActiveCanvas && !e.ActiveCanvasObject);
-    QCOMPARE(e.ActiveCanvasIndex, -1);
+    QCOMPARE(f.document.ActiveCanvasIndex(), -1);
     // No page area: nothing fits in it, so nothing can be dragged.
     QCOMPARE(e.CanvasBorderTop, 0);
     QCOMPARE(e.CanvasBorderBottom, 0);
     QCOMPARE(e.CanvasBorderRight, 0);
-}
-
-// Nothing of the previous skin stays on screen, even when the new one has no page to
-// rebuild the phone with.
-void TestMainWindow::readingASkinWithoutPagesEmptiesThePhone()
-{
-    EditorFixture f;
-    MainWindow &e = f.editor();
-    QVERIFY(f.app->readMainSkinFile(QFINDTESTDATA("data/skin_full/skin.txt")));
-    QVERIFY(e.Background);
-    QTemporaryDir emptySkin;
-    QFile file(emptySkin.filePath("skin.txt"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("TITLE=\"Empty\"\r\nAUTHOR=\"Ann\"\r\nCOMMENT=\"No pages, no popups\"\r\n");
-    file.close();
-
-    QVERIFY(f.app->readMainSkinFile(file.fileName()));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(e.phoneView()->findChildren<QWidget *>().isEmpty());
-    QVERIFY(!e.Background && !e.PopupBackground && !e.ActiveCanvas);
-    QCOMPARE(e.CanvasBorderRight, 0); // nothing fits: nothing can be dragged
 }
 
 QTEST_MAIN(TestMainWindow)

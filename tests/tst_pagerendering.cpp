@@ -1,10 +1,8 @@
-#include "app/app.h"
 #include "editor/elementcanvas.h"
 #include "editor/elementpicture.h"
 #include "editor/mainwindow.h"
 #include "editor/mystatictext.h"
 #include "editorfixture.h"
-#include "toolbox/toolwindow.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -56,10 +54,7 @@ QList<QByteArray> pictureRecord(int columns, int x, int y, int pictureColumn, co
 
 QList<ElementCanvas *> pageList(const MainWindow &editor, const QString &identifier)
 {
-    const QMap<QString, QList<ElementCanvas *>> lists{
-        {"Bt", editor.Canvas1}, {"BtM", editor.Canvas2}, {"Pic", editor.Canvas3}, {"PicM", editor.Canvas4},
-        {"Lok", editor.Canvas5}, {"Tra", editor.Canvas6}, {"ToI", editor.Canvas7}, {"To", editor.CanvasTo}};
-    return lists.value(identifier);
+    return editor.canvases(ElementKinds::find(identifier)->id);
 }
 
 QList<QByteArray> labelRecord(const QByteArray &align, const QByteArray &bold, const QByteArray &fontSize,
@@ -129,11 +124,11 @@ void TestPageRendering::pageArea()
     QCOMPARE(f.editor().CanvasBorderTop, area.top());
     QCOMPARE(f.editor().CanvasBorderBottom, area.top() + area.height());
     QCOMPARE(f.editor().CanvasBorderRight, area.width());
-    QCOMPARE(f.editor().Canvas3.size(), 1);
-    QCOMPARE(f.editor().Canvas3[0]->pos(), element);
-    QVERIFY(f.skin().isPageActive);
-    QVERIFY(!f.skin().isPopupActive);
-    QVERIFY(f.prompts->messages.isEmpty()); // an empty background is no missing picture
+    QCOMPARE(f.editor().Canvas3().size(), 1);
+    QCOMPARE(f.editor().Canvas3()[0]->pos(), element);
+    QVERIFY(f.document.isPageActive());
+    QVERIFY(!f.document.isPopupActive());
+    QVERIFY(f.prompts.messages.isEmpty()); // an empty background is no missing picture
 }
 
 void TestPageRendering::pictureKinds_data()
@@ -174,8 +169,8 @@ void TestPageRendering::pictureKinds()
     QCOMPARE(image.size(), QSize(8, 4));
     QCOMPARE(image.pixel(3, 3), Red); // sharp edge: no blend between the halves
     QCOMPARE(image.pixel(4, 0), Blue);
-    QCOMPARE(f.prompts->messages.size(), 1);
-    QCOMPARE(f.prompts->lastMessage(), QStringLiteral("These images are missing:\n\nBitmaps:gone.bmp\n"));
+    QCOMPARE(f.prompts.messages.size(), 1);
+    QCOMPARE(f.prompts.lastMessage(), QStringLiteral("These images are missing:\n\nBitmaps:gone.bmp\n"));
 }
 
 void TestPageRendering::masks_data()
@@ -205,7 +200,7 @@ void TestPageRendering::masks()
     QFETCH(QString, mask);
     QFETCH(int, alphaAtRight);
     PageFixture f(zoom);
-    f.app->toolWindow()->MaskStatus = maskStatus;
+    f.view.setMaskStatus(maskStatus);
     QImage maskImage(4, 2, QImage::Format_RGB32);
     maskImage.fill(Qt::white);
     for (int y = 0; y < 2; ++y) {
@@ -231,7 +226,7 @@ void TestPageRendering::masks()
     QCOMPARE(qAlpha(image.pixel(0, 0)), 255);
     QCOMPARE(QColor(image.pixel(0, 0)).rgb(), Red);
     QCOMPARE(qAlpha(image.pixel(image.width() - 1, image.height() - 1)), alphaAtRight);
-    QVERIFY(f.prompts->messages.isEmpty()); // masks are never reported
+    QVERIFY(f.prompts.messages.isEmpty()); // masks are never reported
 }
 
 void TestPageRendering::maskShades_data()
@@ -319,8 +314,8 @@ void TestPageRendering::labels()
     f.set("Lab", 2, {"1", "1", "1", "1", "", "8"}); // no font name: no label
 
     f.editor().PageAction();
-    QCOMPARE(f.editor().Label1.size(), 2);
-    const MyStaticText *label = f.editor().Label1[0];
+    QCOMPARE(f.editor().Label1().size(), 2);
+    const MyStaticText *label = f.editor().Label1()[0];
     QCOMPARE(label->slot(), 0);
     QCOMPARE(int(label->alignment() & Qt::AlignHorizontal_Mask), alignment);
     QCOMPARE(label->font().bold(), isBold);
@@ -331,7 +326,7 @@ void TestPageRendering::labels()
     const QRect expected(qRound(10 * zoom), f.editor().CanvasBorderTop + qRound(20 * zoom), qRound(60 * zoom),
                          qRound(20 * zoom));
     QCOMPARE(label->geometry(), expected);
-    QVERIFY(f.editor().Label1[1]->font().bold());
+    QVERIFY(f.editor().Label1()[1]->font().bold());
 }
 
 void TestPageRendering::todayColours_data()
@@ -388,9 +383,9 @@ void TestPageRendering::todayPlacement()
     f.set("To", 0, {y, height, "222222", "E21313", "3388CC", "50"});
 
     f.editor().PageAction();
-    QCOMPARE(f.editor().CanvasTo.size(), 1);
-    QCOMPARE(f.editor().CanvasTo[0]->geometry(), geometry);
-    QCOMPARE(f.editor().CanvasTo[0]->picture().size(), geometry.size());
+    QCOMPARE(f.editor().CanvasTo().size(), 1);
+    QCOMPARE(f.editor().CanvasTo()[0]->geometry(), geometry);
+    QCOMPARE(f.editor().CanvasTo()[0]->picture().size(), geometry.size());
 }
 
 void TestPageRendering::sizesFromFilesAreClamped_data()
@@ -415,14 +410,14 @@ void TestPageRendering::sizesFromFilesAreClamped()
     f.set(identifier, 0, record);
 
     f.editor().PageAction();
-    QWidget *control = identifier == "Lab" ? static_cast<QWidget *>(f.editor().Label1.value(0))
-                                           : f.editor().Canvas3.value(0);
+    QWidget *control = identifier == "Lab" ? static_cast<QWidget *>(f.editor().Label1().value(0))
+                                           : f.editor().Canvas3().value(0);
     QVERIFY(control);
     QCOMPARE(control->size(), size);
     if (identifier == "Lab")
-        QCOMPARE(f.editor().Label1[0]->font().pixelSize(), 640);
+        QCOMPARE(f.editor().Label1()[0]->font().pixelSize(), 640);
     else
-        QCOMPARE(f.editor().Canvas3[0]->picture().size(), size);
+        QCOMPARE(f.editor().Canvas3()[0]->picture().size(), size);
 }
 
 void TestPageRendering::missingImagesMessage_data()
@@ -456,16 +451,16 @@ void TestPageRendering::missingImagesMessage()
     f.set("Bt", 3, pictureRecord(6, 0, 0, 4, good));
 
     f.editor().PageAction();
-    QCOMPARE(f.editor().Canvas1.size(), 2);
-    QCOMPARE(f.editor().Canvas1[1]->slot(), 3);
+    QCOMPARE(f.editor().Canvas1().size(), 2);
+    QCOMPARE(f.editor().Canvas1()[1]->slot(), 3);
     QVERIFY(f.editor().Background->picture().isNull());
-    QCOMPARE(f.prompts->messages.size(), 1);
-    QCOMPARE(f.prompts->lastMessage(), QStringLiteral("These images are missing:\n\n") + listed);
-    QCOMPARE(f.prompts->messages[0].icon, Prompts::Icon::Caution);
+    QCOMPARE(f.prompts.messages.size(), 1);
+    QCOMPARE(f.prompts.lastMessage(), QStringLiteral("These images are missing:\n\n") + listed);
+    QCOMPARE(f.prompts.messages[0].icon, Prompts::Icon::Caution);
 
     f.editor().PageAction();
-    QCOMPARE(f.prompts->messages.size(), 2);
-    QCOMPARE(f.prompts->lastMessage(), f.prompts->messages[0].text);
+    QCOMPARE(f.prompts.messages.size(), 2);
+    QCOMPARE(f.prompts.lastMessage(), f.prompts.messages[0].text);
 }
 
 void TestPageRendering::stackingAndSelection()
@@ -480,14 +475,14 @@ void TestPageRendering::stackingAndSelection()
     f.set("Lab", 0, labelRecord("1", "0", "10"));
     f.set("To", 0, {"0", "50", "222222", "E21313", "3388CC", "50"});
     MainWindow &e = f.editor();
-    e.ActiveCanvasIndex = 4;
+    f.document.setActiveCanvasIndex(4);
 
     e.PageAction();
-    QCOMPARE(e.ActiveCanvasIndex, -1);
+    QCOMPARE(f.document.ActiveCanvasIndex(), -1);
     QCOMPARE(e.Background->picture().size(), QSize(208, 276));
     const QObjectList children = e.phoneView()->children();
-    const QList<QObject *> bottomToTop{e.Background, e.Canvas3[0], e.Canvas4[0], e.Canvas1[0], e.Canvas2[0],
-                                       e.Canvas5[0], e.Canvas6[0], e.Canvas7[0], e.Label1[0], e.CanvasTo[0]};
+    const QList<QObject *> bottomToTop{e.Background, e.Canvas3()[0], e.Canvas4()[0], e.Canvas1()[0], e.Canvas2()[0],
+                                       e.Canvas5()[0], e.Canvas6()[0], e.Canvas7()[0], e.Label1()[0], e.CanvasTo()[0]};
     for (int i = 1; i < bottomToTop.size(); ++i)
         QVERIFY2(children.indexOf(bottomToTop[i - 1]) < children.indexOf(bottomToTop[i]), qPrintable(QString::number(i)));
 }
@@ -496,10 +491,10 @@ void TestPageRendering::skinWithoutPages()
 {
     PageFixture f;
     f.skin().PageProperties.clear();
-    f.skin().isPopupActive = true;
+    f.document.setActiveSurface(Surface::Popup);
     f.editor().PageAction();
     QVERIFY(!f.editor().Background);
-    QVERIFY(f.skin().isPopupActive);
+    QVERIFY(f.document.isPopupActive());
 }
 
 QTEST_MAIN(TestPageRendering)

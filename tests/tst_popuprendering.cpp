@@ -1,9 +1,7 @@
-#include "app/app.h"
 #include "editor/elementcanvas.h"
 #include "editor/mainwindow.h"
 #include "editor/mystatictext.h"
 #include "editorfixture.h"
-#include "toolbox/toolwindow.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -21,7 +19,7 @@ struct PopupFixture : EditorFixture
         : EditorFixture(zoom)
     {
         skin().PopupLocationProperties.setRecord(0, 0, location);
-        app->setPopupMode(true);
+        document.setPopupMode(true);
     }
     void show() { showPopup(); }
 };
@@ -35,11 +33,7 @@ QImage filled(int width, int height, QRgb colour = Red)
 
 QList<ElementCanvas *> popupList(const MainWindow &editor, const QString &identifier)
 {
-    const QMap<QString, QList<ElementCanvas *>> lists{{"PPic", editor.CanvasPPic},
-                                                       {"PPicM", editor.CanvasPMPic},
-                                                       {"PBt", editor.CanvasPBt},
-                                                       {"PBtM", editor.CanvasPMBt}};
-    return lists.value(identifier);
+    return editor.canvases(ElementKinds::find(identifier)->id);
 }
 
 } // namespace
@@ -104,13 +98,13 @@ void TestPopupRendering::placement()
     f.show();
     QVERIFY(f.editor().PopupBackground);
     QCOMPARE(f.editor().PopupBackground->geometry(), backgroundGeometry);
-    QCOMPARE(f.editor().CanvasPPic.value(0)->pos(), element);
-    QCOMPARE(f.editor().LabelPopup.value(0)->pos(), element);
-    QVERIFY(f.skin().isPopupActive);
-    QVERIFY(!f.skin().isPageActive);
-    QCOMPARE(f.prompts->messages.size(), background == "missing" ? 1 : 0);
+    QCOMPARE(f.editor().CanvasPPic().value(0)->pos(), element);
+    QCOMPARE(f.editor().LabelPopup().value(0)->pos(), element);
+    QVERIFY(f.document.isPopupActive());
+    QVERIFY(!f.document.isPageActive());
+    QCOMPARE(f.prompts.messages.size(), background == "missing" ? 1 : 0);
     if (background == "missing")
-        QCOMPARE(f.prompts->lastMessage(), QStringLiteral("These images are missing:\n\nBitmaps:nobg.bmp\n"));
+        QCOMPARE(f.prompts.lastMessage(), QStringLiteral("These images are missing:\n\nBitmaps:nobg.bmp\n"));
 }
 
 void TestPopupRendering::backgroundPicture_data()
@@ -202,10 +196,10 @@ void TestPopupRendering::messages()
     f.set("PBt", 0, {"0", "0", "111", "", popupPicture, ""});
 
     f.show();
-    QCOMPARE(f.prompts->messages.size(), messages);
-    QCOMPARE(f.prompts->messages[0].text, QStringLiteral("These images are missing:\n\nBitmaps:gone.bmp\n"));
+    QCOMPARE(f.prompts.messages.size(), messages);
+    QCOMPARE(f.prompts.messages[0].text, QStringLiteral("These images are missing:\n\nBitmaps:gone.bmp\n"));
     if (messages == 2)
-        QCOMPARE(f.prompts->lastMessage(), QStringLiteral("These images are missing:\n\nBitmaps:gone2.bmp\n"));
+        QCOMPARE(f.prompts.lastMessage(), QStringLiteral("These images are missing:\n\nBitmaps:gone2.bmp\n"));
 }
 
 // The popup lies above the page, also when the page is rebuilt under it.
@@ -222,8 +216,8 @@ void TestPopupRendering::stacking()
     e.PageAction();
 
     const QObjectList children = e.phoneView()->children();
-    const QList<QObject *> bottomToTop{e.Canvas1[0], e.PopupBackground, e.CanvasPPic[0], e.CanvasPBt[0],
-                                       e.LabelPopup[0]};
+    const QList<QObject *> bottomToTop{e.Canvas1()[0], e.PopupBackground, e.CanvasPPic()[0], e.CanvasPBt()[0],
+                                       e.LabelPopup()[0]};
     for (int i = 1; i < bottomToTop.size(); ++i)
         QVERIFY(children.indexOf(bottomToTop[i - 1]) < children.indexOf(bottomToTop[i]));
 
@@ -232,7 +226,7 @@ void TestPopupRendering::stacking()
     QCOMPARE(e.getElementCounter("PPic") + e.getElementCounter("PBt") + e.getElementCounter("PLab"), 0);
     e.deleteAllPopupElements(true);
     QVERIFY(!e.PopupBackground);
-    QCOMPARE(e.Canvas1.size(), 1);
+    QCOMPARE(e.Canvas1().size(), 1);
 }
 
 void TestPopupRendering::skinWithoutPopups()
@@ -242,7 +236,7 @@ void TestPopupRendering::skinWithoutPopups()
     f.editor().PageAction();
     f.editor().PopupAction();
     QVERIFY(!f.editor().PopupBackground);
-    QVERIFY(f.skin().isPageActive);
+    QVERIFY(f.document.isPageActive());
 }
 
 QTEST_MAIN(TestPopupRendering)

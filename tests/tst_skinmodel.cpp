@@ -7,16 +7,9 @@ class TestSkinModel : public QObject
     Q_OBJECT
 
 private slots:
-    void getActivePage_data();
-    void getActivePage();
-    void setActivePage_data();
-    void setActivePage();
     void getIndexForElement_data();
     void getIndexForElement();
     void kindsTableHoldsTogether();
-    void workingCopy_data();
-    void workingCopy();
-    void setElementWritesBackAndMarksModified();
     void tableGrowsAndNeverDropsData_data();
     void tableGrowsAndNeverDropsData();
     void sizingKeepsGrownSlots();
@@ -25,51 +18,6 @@ private slots:
     void slotsGrownOneByOne_data();
     void slotsGrownOneByOne();
 };
-
-void TestSkinModel::getActivePage_data()
-{
-    QTest::addColumn<bool>("pageActive");
-    QTest::addColumn<bool>("popupActive");
-    QTest::addColumn<int>("expected");
-    // ActivePage is 2 and ActivePopup 7 in every row.
-    QTest::newRow("page shown") << true << false << 2;
-    QTest::newRow("popup shown") << false << true << 7;
-    QTest::newRow("neither shown") << false << false << 2;
-}
-
-void TestSkinModel::getActivePage()
-{
-    QFETCH(bool, pageActive);
-    QFETCH(bool, popupActive);
-    QFETCH(int, expected);
-    Skin skin;
-    skin.ActivePage = 2;
-    skin.ActivePopup = 7;
-    skin.isPageActive = pageActive;
-    skin.isPopupActive = popupActive;
-    QCOMPARE(skin.getActivePage(), expected);
-}
-
-void TestSkinModel::setActivePage_data()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<int>("activePage");
-    QTest::addColumn<int>("activePopup");
-    QTest::newRow("page") << "page" << 3 << -1;
-    QTest::newRow("upper-case popup") << "POPUP" << -1 << 3;
-    QTest::newRow("other kind") << "skin" << -1 << -1;
-}
-
-void TestSkinModel::setActivePage()
-{
-    QFETCH(QString, kind);
-    QFETCH(int, activePage);
-    QFETCH(int, activePopup);
-    Skin skin;
-    skin.setActivePage(3, kind);
-    QCOMPARE(skin.ActivePage, activePage);
-    QCOMPARE(skin.ActivePopup, activePopup);
-}
 
 void TestSkinModel::getIndexForElement_data()
 {
@@ -125,67 +73,6 @@ void TestSkinModel::kindsTableHoldsTogether()
     }
     QCOMPARE(filters[Surface::Page].size(), 9);
     QCOMPARE(filters[Surface::Popup].size(), 5);
-}
-
-void TestSkinModel::workingCopy_data()
-{
-    QTest::addColumn<QString>("identifier");
-    QTest::addColumn<int>("slot");
-    QTest::addColumn<QList<QByteArray>>("expected");
-    const QList<QByteArray> button{"10", "20", "102", "arg", "Bitmaps:b.bmp", ""};
-    const QList<QByteArray> location{"1", "2", "100", "50"};
-    QTest::newRow("page button") << "Bt" << 1 << button;
-    QTest::newRow("popup background row 0") << "PBac" << 0 << location;
-    QTest::newRow("free slot") << "Bt" << 0 << QList<QByteArray>(ButtonColumn::Count);
-    QTest::newRow("unknown identifier") << "Nope" << 0 << QList<QByteArray>();
-}
-
-// Page 1 holds a button in slot 1; popup 1 has its location in row 0. The active plane
-// is 1 either way, so the identifier alone picks the table.
-void TestSkinModel::workingCopy()
-{
-    QFETCH(QString, identifier);
-    QFETCH(int, slot);
-    QFETCH(QList<QByteArray>, expected);
-    Skin skin;
-    skin.PageProperties.resize(2);
-    skin.PopUpProperties.resize(2);
-    skin.sizePageTables();
-    skin.sizePopupTables();
-    skin.ButtonProperties.setRecord(1, 1, {"10", "20", "102", "arg", "Bitmaps:b.bmp", ""});
-    skin.PopupLocationProperties.setRecord(1, 0, {"1", "2", "100", "50"});
-    skin.ActivePage = 1;
-    skin.ActivePopup = 1;
-    skin.isPopupActive = identifier.startsWith(QLatin1Char('P'));
-
-    skin.initializeElementArr(identifier, slot);
-    QCOMPARE(skin.ElementArr, expected);
-    for (int column = 0; column < expected.size(); ++column)
-        QCOMPARE(skin.getElement(column), expected.at(column));
-    QCOMPARE(skin.getElement(int(expected.size())), QByteArray());
-    QCOMPARE(skin.getElement(-1), QByteArray());
-}
-
-void TestSkinModel::setElementWritesBackAndMarksModified()
-{
-    Skin skin;
-    skin.PageProperties.resize(1);
-    skin.sizePageTables();
-    skin.ActivePage = 0;
-    skin.isPageActive = true;
-    skin.LabelProperties.setRecord(0, 2, {"1", "2", "3", "4", "Sans", "9", "000000", "1", "0", "0", "text"});
-    const QList<QByteArray> before = skin.LabelProperties.record(0, 2);
-
-    skin.initializeElementArr(QStringLiteral("Lab"), 2);
-    skin.setElement(skin.LabelProperties, 2);
-    QCOMPARE(skin.LabelProperties.record(0, 2), before);
-    QVERIFY(skin.isSkinModified);
-
-    skin.ElementArr[LabelColumn::LabelText] = "changed";
-    skin.ElementArr[LabelColumn::Color] = QByteArray(); // empty entries are written too
-    skin.setElement(skin.LabelProperties, 2);
-    QCOMPARE(skin.LabelProperties.value(0, 2, LabelColumn::LabelText), QByteArray("changed"));
-    QCOMPARE(skin.LabelProperties.value(0, 2, LabelColumn::Color), QByteArray());
 }
 
 void TestSkinModel::tableGrowsAndNeverDropsData_data()

@@ -1,58 +1,28 @@
-#include "app/app.h"
-#include "editor/elementcanvas.h"
-#include "editor/mainwindow.h"
-#include "editor/phoneview.h"
-#include "editorfixture.h"
 #include "toolbox/toolwindow.h"
+#include "widgets/viewoptions.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
-#include <QTemporaryDir>
+#include <QSignalSpy>
 #include <QtTest>
-
-namespace {
-
-// With a skin: a masked picture on the page and a masked button on a popup.
-struct ToolFixture : EditorFixture
-{
-    explicit ToolFixture(bool withSkin)
-    {
-        if (!withSkin) {
-            skin() = Skin();
-            return;
-        }
-        const QByteArray pictureName = picture(QStringLiteral("p.bmp"), 4, 4, Qt::red);
-        const QByteArray mask = picture(QStringLiteral("m.bmp"), 4, 4, Qt::white);
-        skin().PictureMaskProperties.setRecord(0, 0, {"10", "10", pictureName, mask});
-        skin().PopupLocationProperties.setRecord(0, 0, {"10", "20", "100", "50"});
-        skin().PopupButtonMaskProperties.setRecord(0, 0, {"5", "5", "111", "", pictureName, mask, "", ""});
-    }
-};
-
-int alphaOf(const ElementCanvas *canvas)
-{
-    return qAlpha(canvas->picture().toImage().pixel(0, 0));
-}
-
-} // namespace
 
 class TestToolWindow : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void controls_data();
     void controls();
     void drawerHeight_data();
     void drawerHeight();
-    void zoomChange_data();
-    void zoomChange();
-    void maskChange_data();
-    void maskChange();
-    void followsTheEditor();
+    void setsTheViewOptions_data();
+    void setsTheViewOptions();
+    void showsTheViewOptions();
+    void showsPositions();
+    void followsItsWindowByTheSameDistance();
+    void comesBackBesideTheZoomedWindow();
+    void staysOpen();
 };
 
 void TestToolWindow::controls_data()
@@ -60,11 +30,12 @@ void TestToolWindow::controls_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("geometry");
     QTest::addColumn<QString>("text");
-    QTest::newRow("PopupZoom") << "PopupZoom" << QRect(10, 14, 70, 20) << "100 %";
-    QTest::newRow("xcoord") << "xcoord" << QRect(94, 14, 23, 20) << "0";
-    QTest::newRow("StaticText1") << "StaticText1" << QRect(119, 14, 5, 20) << "/";
-    QTest::newRow("ycoord") << "ycoord" << QRect(128, 14, 23, 20) << "0";
-    QTest::newRow("CheckBoxMask") << "CheckBoxMask" << QRect(10, 46, 129, 20) << "Mask Elements";
+    QTest::addColumn<QString>("accessibleName");
+    QTest::newRow("PopupZoom") << "PopupZoom" << QRect(10, 14, 70, 20) << "100 %" << "Zoom";
+    QTest::newRow("xcoord") << "xcoord" << QRect(94, 14, 23, 20) << "0" << "X";
+    QTest::newRow("StaticText1") << "StaticText1" << QRect(119, 14, 5, 20) << "/" << QString();
+    QTest::newRow("ycoord") << "ycoord" << QRect(128, 14, 23, 20) << "0" << "Y";
+    QTest::newRow("CheckBoxMask") << "CheckBoxMask" << QRect(10, 46, 129, 20) << "Mask Elements" << "Mask Elements";
 }
 
 void TestToolWindow::controls()
@@ -72,22 +43,22 @@ void TestToolWindow::controls()
     QFETCH(QString, name);
     QFETCH(QRect, geometry);
     QFETCH(QString, text);
-    ToolFixture f(false);
-    ToolWindow &t = f.toolbox();
+    QFETCH(QString, accessibleName);
+    ViewOptions view;
+    ToolWindow t(view);
     QCOMPARE(t.windowTitle(), QStringLiteral("Toolbox"));
     QCOMPARE(t.minimumSize(), QSize(165, 76));
     QCOMPARE(t.maximumSize(), QSize(165, 76));
     QVERIFY(t.windowFlags().testFlag(Qt::Tool));
     QCOMPARE(t.font().pixelSize(), 11);
     QCOMPARE(t.font().family(), QApplication::font().family());
-    QCOMPARE(t.ZoomFaktor, 1.0);
-    QVERIFY(t.MaskStatus);
 
     const QMap<QString, QWidget *> controls{{"PopupZoom", t.PopupZoom}, {"xcoord", t.xcoord},
                                             {"StaticText1", t.StaticText1}, {"ycoord", t.ycoord},
                                             {"CheckBoxMask", t.CheckBoxMask}};
     QWidget *control = controls.value(name);
     QCOMPARE(control->geometry(), geometry);
+    QCOMPARE(control->accessibleName(), accessibleName);
     if (auto *combo = qobject_cast<QComboBox *>(control)) {
         QCOMPARE(combo->currentText(), text);
         QCOMPARE(combo->count(), 3);
@@ -117,107 +88,121 @@ void TestToolWindow::drawerHeight()
     QCOMPARE(ToolWindow::drawerHeightForZoom(zoom), height);
 }
 
-void TestToolWindow::zoomChange_data()
+void TestToolWindow::setsTheViewOptions_data()
 {
-    QTest::addColumn<bool>("withSkin");
-    QTest::addColumn<bool>("popupShown");
     QTest::addColumn<QList<int>>("positions"); // chosen one after the other
     QTest::addColumn<double>("zoom");
-    QTest::addColumn<QString>("frame");
-
-    QTest::newRow("150 % with no skin") << false << false << QList<int>{1} << 1.5
-                                        << ":/images/symbianbackground150.png";
-    QTest::newRow("200 % with a page") << true << false << QList<int>{2} << 2.0
-                                       << ":/images/symbianbackground200.png";
-    QTest::newRow("200 % with a popup shown") << true << true << QList<int>{2} << 2.0
-                                              << ":/images/symbianbackground200.png";
-    QTest::newRow("200 % and back to 100 %") << true << true << QList<int>{2, 0} << 1.0
-                                             << ":/images/symbianbackground.png";
+    QTest::newRow("150 %") << QList<int>{1} << 1.5;
+    QTest::newRow("200 %") << QList<int>{2} << 2.0;
+    QTest::newRow("200 % and back to 100 %") << QList<int>{2, 0} << 1.0;
 }
 
-void TestToolWindow::zoomChange()
+// One announcement per choice.
+void TestToolWindow::setsTheViewOptions()
 {
-    QFETCH(bool, withSkin);
-    QFETCH(bool, popupShown);
     QFETCH(QList<int>, positions);
     QFETCH(double, zoom);
-    QFETCH(QString, frame);
-    ToolFixture f(withSkin);
-    MainWindow &e = f.editor();
-    e.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&e));
-    if (popupShown)
-        f.showPopup();
-    else if (withSkin)
-        e.PageAction();
+    ViewOptions view;
+    ToolWindow t(view);
+    QSignalSpy zoomChanged(&view, &ViewOptions::zoomChanged);
+    QSignalSpy maskChanged(&view, &ViewOptions::maskStatusChanged);
 
     for (int position : positions)
-        f.toolbox().PopupZoom->setCurrentIndex(position);
+        t.PopupZoom->setCurrentIndex(position);
+    QCOMPARE(view.ZoomFaktor(), zoom);
+    QCOMPARE(zoomChanged.size(), positions.size());
 
-    QCOMPARE(f.toolbox().ZoomFaktor, zoom);
-    QCOMPARE(e.phoneView()->size(), QSize(qRound(208 * zoom), qRound(320 * zoom)));
-    QCOMPARE(static_cast<PhoneView *>(e.phoneView())->framePath(), frame);
-    QCOMPARE(e.size(), e.windowSizeForZoom(zoom));
-    QCOMPARE(e.minimumSize(), e.maximumSize());
-    QVERIFY(e.rect().contains(e.phoneView()->geometry()));
-    if (!withSkin) {
-        QVERIFY(!e.Background); // nothing rebuilt
-        return;
-    }
-    QCOMPARE(e.Background->size(), QSize(qRound(208 * zoom), qRound(276 * zoom)));
-    QCOMPARE(e.Canvas4.value(0)->geometry(),
-             QRect(qRound(10 * zoom), qRound(25 * zoom) + qRound(10 * zoom), qRound(4 * zoom), qRound(4 * zoom)));
-    QCOMPARE(f.skin().isPopupActive, popupShown);
-    QCOMPARE(bool(e.PopupBackground), popupShown);
-    if (popupShown) {
-        QCOMPARE(e.PopupBackground->geometry().topLeft(), QPoint(int(10 * zoom), int(20 * zoom) + e.CanvasBorderTop));
-        QCOMPARE(e.CanvasPMBt.value(0)->pos(),
-                 QPoint(qRound(15 * zoom), e.PopupBackground->y() + qRound(5 * zoom)));
-    }
+    t.CheckBoxMask->setChecked(false);
+    QVERIFY(!view.MaskStatus());
+    QCOMPARE(maskChanged.size(), 1);
 }
 
-void TestToolWindow::maskChange_data()
+// What else sets the view options shows in the toolbox, without being set again.
+void TestToolWindow::showsTheViewOptions()
 {
-    QTest::addColumn<bool>("popupShown");
-    QTest::newRow("page") << false;
-    QTest::newRow("popup over the page") << true;
+    ViewOptions view;
+    view.setZoomFaktor(2.0);
+    ToolWindow t(view);
+    QCOMPARE(t.PopupZoom->currentIndex(), 2);
+    QSignalSpy zoomChanged(&view, &ViewOptions::zoomChanged);
+
+    view.setZoomFaktor(1.5);
+    view.setMaskStatus(false);
+    QCOMPARE(t.PopupZoom->currentIndex(), 1);
+    QVERIFY(!t.CheckBoxMask->isChecked());
+    QCOMPARE(zoomChanged.size(), 1);
 }
 
-// Turning the masks off redraws the page, and the popup after it, so the popup stays
-// the active plane.
-void TestToolWindow::maskChange()
+void TestToolWindow::showsPositions()
 {
-    QFETCH(bool, popupShown);
-    ToolFixture f(true);
-    MainWindow &e = f.editor();
-    if (popupShown)
-        f.showPopup();
-    else
-        e.PageAction();
-    QCOMPARE(alphaOf(e.Canvas4.value(0)), 0);
-
-    f.toolbox().CheckBoxMask->setChecked(false);
-    QVERIFY(!f.toolbox().MaskStatus);
-    QCOMPARE(alphaOf(e.Canvas4.value(0)), 255);
-    QCOMPARE(f.skin().isPopupActive, popupShown);
-    QCOMPARE(f.skin().isPageActive, !popupShown);
-    if (popupShown) {
-        QCOMPARE(f.skin().getActivePage(), f.skin().ActivePopup);
-        QCOMPARE(alphaOf(e.CanvasPMBt.value(0)), 255);
-    }
-
-    f.toolbox().CheckBoxMask->setChecked(true);
-    QCOMPARE(alphaOf(e.Canvas4.value(0)), 0);
+    ViewOptions view;
+    ToolWindow t(view);
+    t.showPosition(QStringLiteral("12"), QStringLiteral("-3"));
+    QCOMPARE(t.xcoord->text(), QStringLiteral("12"));
+    QCOMPARE(t.ycoord->text(), QStringLiteral("-3"));
 }
 
-void TestToolWindow::followsTheEditor()
+// A place the user gave the toolbox is kept when the window it follows moves.
+void TestToolWindow::followsItsWindowByTheSameDistance()
 {
-    ToolFixture f(false);
-    MainWindow &e = f.editor();
-    e.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&e));
-    e.move(120, 80);
-    QTRY_COMPARE(f.toolbox().pos(), QPoint(e.frameGeometry().right() + 1 + 40, e.frameGeometry().top() + 50));
+    ViewOptions view;
+    QWidget window;
+    window.resize(208, 320);
+    window.move(100, 100);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    ToolWindow t(view);
+    t.followWindow(&window);
+    t.placeBesideWindow();
+    QCOMPARE(t.pos(), QPoint(window.frameGeometry().right() + 1 + 40, window.frameGeometry().top() + 50));
+    t.show();
+    t.move(600, 20);
+
+    window.move(130, 80);
+    QTRY_COMPARE(t.pos(), QPoint(630, 0));
+}
+
+// A zoom change hides the toolbox while the window takes its new size and brings it
+// back beside the new right edge, at the height the user gave it.
+void TestToolWindow::comesBackBesideTheZoomedWindow()
+{
+    ViewOptions view;
+    QWidget window;
+    window.setGeometry(100, 100, 208, 320);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    ToolWindow t(view);
+    t.followWindow(&window);
+    t.show();
+    t.move(500, 240);
+    bool hiddenWhileResizing = false;
+    connect(&view, &ViewOptions::zoomChanged, &window, [&](double zoom) {
+        hiddenWhileResizing = !t.isVisible();
+        window.resize(int(208 * zoom), int(320 * zoom));
+    });
+
+    t.PopupZoom->setCurrentIndex(2);
+    QVERIFY(hiddenWhileResizing);
+    QVERIFY(t.isVisible());
+    QCOMPARE(t.pos(), QPoint(window.frameGeometry().right() + 1 + 40, 240));
+}
+
+// The toolbox holds the zoom and the masks: its close button must not take them away
+// while the window it follows is open; with that window, it goes.
+void TestToolWindow::staysOpen()
+{
+    ViewOptions view;
+    QWidget window;
+    window.show();
+    ToolWindow t(view);
+    t.followWindow(&window);
+    t.show();
+    QVERIFY(!t.close());
+    QVERIFY(t.isVisible());
+
+    window.close();
+    QVERIFY(t.close());
+    QVERIFY(!t.isVisible());
 }
 
 QTEST_MAIN(TestToolWindow)

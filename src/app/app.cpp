@@ -5,20 +5,18 @@
 #include "qtprompts.h"
 
 #include "document/skinreader.h"
-#include "document/skinwriter.h"
 #include "document/validation.h"
-#include "document/zoom.h"
 #include "editor/mainwindow.h"
 #include "toolbox/toolwindow.h"
 #include "widgets/aboutwindow.h"
-#include "widgets/carbondeclares.h"
 #include "widgets/loadingwindow.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QIcon>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -44,10 +42,13 @@ App::App(std::unique_ptr<Prompts> prompts, QObject *parent)
     icon.addFile(QStringLiteral(":/icons/morvanta.png"));
     QApplication::setWindowIcon(icon);
 
-    m_mainWindow = new MainWindow(*this);
-    m_toolWindow = new ToolWindow(*this);
-    // Closing the editor window ends the run, whether or not the toolbox is still up.
+    m_mainWindow = new MainWindow(m_document, m_view, *m_prompts);
+    m_mainWindow->installEventFilter(this);
+    m_toolWindow = new ToolWindow(m_view);
+    // Closing the editor window ends the run; the toolbox goes with it.
     m_toolWindow->setAttribute(Qt::WA_QuitOnClose, false);
+    m_toolWindow->followWindow(m_mainWindow);
+    connect(m_mainWindow, &MainWindow::positionChanged, m_toolWindow, &ToolWindow::showPosition);
     buildMenus();
     EnableMenuItems();
     connect(qApp, &QCoreApplication::aboutToQuit, this, &App::Close);
@@ -63,7 +64,7 @@ void App::Open()
 {
     EnableMenuItems();
     m_mainWindow->show();
-    m_toolWindow->placeBesideEditor();
+    m_toolWindow->placeBesideWindow();
     m_toolWindow->show();
 }
 
@@ -74,87 +75,29 @@ void App::Close()
     m_prefs.Save();
 }
 
-// --- the selected element's working copy
-
-void App::initializeElementArr()
-{
-    m_skin.initializeElementArr(m_mainWindow->ActiveElement, m_mainWindow->ActiveCanvasIndex);
-}
-
-void App::setElement(ElementTable &table)
-{
-    m_skin.setElement(table, m_mainWindow->ActiveCanvasIndex);
-    markSkinModified();
-}
-
-void App::markSkinModified()
-{
-    m_skin.isSkinModified = true;
-    CarbonDeclares::SetWindowModified(m_mainWindow, true);
-}
-
-// --- skin pixels <-> window pixels
-
-double App::zoomFactor() const
-{
-    return m_toolWindow->ZoomFaktor;
-}
-
-int App::getRoundZoomValue(const QByteArray &value, const QByteArray &offset) const
-{
-    return Zoom::getRoundZoomValue(value, offset, zoomFactor());
-}
-
-QByteArray App::setRoundZoomValue(int windowPixels, const QByteArray &offset) const
-{
-    return Zoom::setRoundZoomValue(windowPixels, offset, zoomFactor());
-}
-
-// --- messages
-
-void App::ErrorMessage(const QString &heading, const QString &text)
-{
-    Validation::ErrorMessage(heading, text, *m_prompts);
-}
-
-void App::ValidateErrorMessage(QList<int> &codes)
-{
-    Validation::ValidateErrorMessage(codes, *m_prompts);
-}
-
-bool App::checkBackgroundDimensions(int width, int height, const QString &mode)
-{
-    return Validation::checkBackgroundDimensions(width, height, mode,
-                                                 m_skin.FullscreenProperties.value(m_skin.getActivePage()), *m_prompts);
-}
-
 // --- pages and popups
 
 void App::showPage(int index)
 {
-    m_skin.setActivePage(index, QStringLiteral("page"));
-    setPopupMode(false);
-    m_mainWindow->PageAction();
+    m_document.setActivePage(index, QStringLiteral("page"));
+    m_document.setPopupMode(false);
+    m_document.requestRebuild(Surface::Page);
 }
 
 void App::showPopup(int index)
 {
-    m_skin.setActivePage(index, QStringLiteral("popup"));
-    setPopupMode(true);
-    // A popup is drawn over the page that was shown last.
-    m_mainWindow->deleteAllPopupElements(true);
-    m_mainWindow->PageAction();
-    m_mainWindow->PopupAction();
+    m_document.setActivePage(index, QStringLiteral("popup"));
+    m_document.setPopupMode(true);
+    // Drawn over the page that was shown last.
+    m_document.requestRebuild(Surface::Popup);
 }
 
 void App::showFirstPageOrPopup()
 {
-    if (m_skin.pageCounter() >= 0)
+    if (m_document.skin().pageCounter() >= 0)
         showPage(0);
-    else if (m_skin.popupCounter() >= 0)
+    else if (m_document.skin().popupCounter() >= 0)
         showPopup(0);
-    else
-        setPopupMode(false);
 }
 
 // --- reading and writing
@@ -186,12 +129,8 @@ bool App::readMainSkinFile(const QString &path)
 
 void App::installSkin(Skin &&skin)
 {
-    m_mainWindow->clearAll();
-    m_skin = std::move(skin);
-    m_skin.SkinLoaded = true;
+    m_document.installSkin(std::move(skin));
     showFirstPageOrPopup();
-    CarbonDeclares::SetWindowModified(m_mainWindow, false);
-    updateWindowTitle();
     EnableMenuItems();
 }
 
@@ -201,21 +140,23 @@ void App::HandleRecentFiles()
 
 bool App::write()
 {
-    if (!m_skin.SkinLoaded)
+    if (!m_document.isSkinLoaded())
         return false;
-    const Result result = SkinWriter::write(m_skin);
-    if (result.ok())
-        m_skin.isSkinModified = false;
-    CarbonDeclares::SetWindowModified(m_mainWindow, m_skin.isSkinModified);
+    const Result result = m_document.write();
     if (!result.ok())
-        ErrorMessage(result.heading(), result.text());
+        report(result);
     EnableMenuItems();
     return result.ok();
 }
 
+void App::report(const Result &result)
+{
+    Validation::ErrorMessage(result.heading(), result.text(), *m_prompts);
+}
+
 bool App::saveChangesDialog()
 {
-    if (!m_skin.isSkinModified)
+    if (!m_document.isSkinModified())
         return false;
     const Prompts::SaveChoice choice =
         m_prompts->askToSave(QStringLiteral("Do you want to save changes to this document before closing?"),
@@ -230,13 +171,6 @@ bool App::saveChangesDialog()
         break;
     }
     return true;
-}
-
-void App::updateWindowTitle()
-{
-    const QString title =
-        m_skin.SkinTitle.isEmpty() ? QStringLiteral("Morvanta") : QString::fromLatin1(m_skin.SkinTitle);
-    m_mainWindow->setWindowTitle(title + QStringLiteral("[*]"));
 }
 
 // --- menus
@@ -308,7 +242,7 @@ void App::buildMenus()
 
 void App::EnableMenuItems()
 {
-    const bool skinOpen = m_skin.SkinLoaded;
+    const bool skinOpen = m_document.isSkinLoaded();
     for (QAction *action : std::as_const(m_actions))
         action->setEnabled(true);
     m_actions.value(QStringLiteral("AblageOpenRecent"))->setEnabled(hasRecentFiles());
@@ -346,12 +280,12 @@ void App::MenuNew_Action()
     fresh.setMainSkinFile(file);
     installSkin(std::move(fresh));
 
-    m_skin.newSkin = true;
+    m_document.setNewSkin(true);
     openSkinPropertiesDialog();
-    m_skin.newSkin = false;
+    m_document.setNewSkin(false);
 
-    m_mainWindow->PageAction();
-    updateWindowTitle();
+    m_document.requestRebuild(Surface::Page);
+    m_mainWindow->updateWindowTitle();
 }
 
 void App::MenuOpen_Action()
@@ -379,7 +313,7 @@ void App::openSkinPropertiesDialog()
 void App::openHelpPage(const QString &page)
 {
     if (!HelpPages::open(page))
-        ErrorMessage(QStringLiteral("The page could not be opened:"), page);
+        report(Result::failure(QStringLiteral("The page could not be opened:"), page));
 }
 
 void App::MenuHelp_Action()
@@ -402,6 +336,15 @@ void App::MenuAbout_Action()
     m_aboutWindow->show();
     m_aboutWindow->raise();
     m_aboutWindow->activateWindow();
+}
+
+bool App::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_mainWindow && event->type() == QEvent::Close && saveChangesDialog()) {
+        event->ignore();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void App::quit()

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "document/prompts.h"
-#include "document/skin.h"
+#include "document/result.h"
+#include "document/skindocument.h"
 #include "prefs/bprefs.h"
+#include "widgets/viewoptions.h"
 
 #include <QHash>
 #include <QKeySequence>
@@ -17,9 +19,10 @@ class ToolWindow;
 class LoadingWindow;
 class AboutWindow;
 
-// The program's one application object: owns the open skin, the editor window, the
-// toolbox and the menus, and carries out the menu commands. Create it after the
-// QApplication; tests create a fresh one with scripted Prompts for every case.
+// The program's one application object: owns the document, the view options, the
+// editor window, the toolbox and the menus, connects the windows' signals and carries
+// out the menu commands. Create it after the QApplication; tests create a fresh one
+// with scripted Prompts for every case.
 class App : public QObject
 {
     Q_OBJECT
@@ -34,34 +37,14 @@ public:
     // At the end of the run: saves the preferences store.
     void Close();
 
-    Skin &skin() { return m_skin; }
-    const Skin &skin() const { return m_skin; }
+    SkinDocument &document() { return m_document; }
+    ViewOptions &viewOptions() { return m_view; }
     MainWindow *mainWindow() const { return m_mainWindow; }
     ToolWindow *toolWindow() const { return m_toolWindow; }
     Prompts &prompts() const { return *m_prompts; }
     // The preferences store of this run, saved by Close.
     BPrefs &prefs() { return m_prefs; }
 
-    // --- the selected element's working copy (selection lives in MainWindow)
-    void initializeElementArr();
-    QByteArray getElement(int column) const { return m_skin.getElement(column); }
-    // Writes ElementArr back and marks the skin and the editor window modified.
-    void setElement(ElementTable &table);
-    void markSkinModified();
-
-    // --- skin pixels <-> window pixels at the toolbox's zoom
-    double zoomFactor() const;
-    int getRoundZoomValue(const QByteArray &value, const QByteArray &offset = {}) const;
-    QByteArray setRoundZoomValue(int windowPixels, const QByteArray &offset = {}) const;
-
-    // --- messages
-    void ErrorMessage(const QString &heading, const QString &text);
-    void ValidateErrorMessage(QList<int> &codes);
-    bool checkBackgroundDimensions(int width, int height, const QString &mode);
-
-    // Page mode or popup mode; the drawer's "Pages" / "Popups" choice once it exists.
-    bool isPopupMode() const { return m_popupMode; }
-    void setPopupMode(bool popupMode) { m_popupMode = popupMode; }
     // Shows a page or popup of the open skin in the editor (the drawer's job later).
     void showPage(int index);
     void showPopup(int index);
@@ -95,6 +78,10 @@ public:
 
     static QString versionText();
 
+protected:
+    // Closing the editor window asks to save first.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void buildMenus();
     QMenu *addMenu(const QString &name, const QString &caption);
@@ -102,7 +89,8 @@ private:
                          const QKeySequence &shortcut = {});
     void installSkin(Skin &&skin);
     void showFirstPageOrPopup();
-    void updateWindowTitle();
+    // A caution message with the result's heading and text.
+    void report(const Result &result);
     bool hasRecentFiles() const;
     // The recent-files list is not written yet: a successful read calls this.
     void HandleRecentFiles();
@@ -110,14 +98,14 @@ private:
     // The skin properties dialog is not written yet: New Skin and Properties call this.
     void openSkinPropertiesDialog();
 
-    Skin m_skin;
+    SkinDocument m_document;
+    ViewOptions m_view;
     std::unique_ptr<Prompts> m_prompts;
     BPrefs m_prefs;
     MainWindow *m_mainWindow = nullptr;
     ToolWindow *m_toolWindow = nullptr;
     LoadingWindow *m_loadingWindow = nullptr;
     AboutWindow *m_aboutWindow = nullptr;
-    bool m_popupMode = false;
     QHash<QString, QMenu *> m_menus;
     QHash<QString, QAction *> m_actions;
 };

@@ -4,13 +4,7 @@
 
 #include <QFileInfo>
 
-
 namespace {
-
-bool sameText(const QString &a, const char *b)
-{
-    return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0;
-}
 
 template<typename T>
 void resizeList(QList<T> &list, int size)
@@ -31,23 +25,6 @@ void Skin::setMainSkinFile(const QString &path)
     MainSkinFile = QFileInfo(path).fileName();
 }
 
-void Skin::setActivePage(int index, const QString &kind)
-{
-    if (sameText(kind, "page"))
-        ActivePage = index;
-    else if (sameText(kind, "popup"))
-        ActivePopup = index;
-}
-
-int Skin::getActivePage() const
-{
-    if (isPageActive)
-        return ActivePage;
-    if (isPopupActive)
-        return ActivePopup;
-    return ActivePage;
-}
-
 const ElementTable *Skin::tableForElement(const QString &identifier) const
 {
     const ElementKind *kind = ElementKinds::find(identifier);
@@ -57,25 +34,6 @@ const ElementTable *Skin::tableForElement(const QString &identifier) const
 ElementTable *Skin::tableForElement(const QString &identifier)
 {
     return const_cast<ElementTable *>(std::as_const(*this).tableForElement(identifier));
-}
-
-void Skin::initializeElementArr(const QString &activeElement, int activeCanvasIndex)
-{
-    const ElementTable *table = tableForElement(activeElement);
-    ElementArr = table ? table->record(getActivePage(), activeCanvasIndex) : QList<QByteArray>();
-}
-
-QByteArray Skin::getElement(int column) const
-{
-    return column >= 0 && column < ElementArr.size() ? ElementArr.at(column) : QByteArray();
-}
-
-void Skin::setElement(ElementTable &table, int activeCanvasIndex)
-{
-    const int plane = getActivePage();
-    for (int column = 0; column < ElementArr.size(); ++column)
-        table.setValue(plane, activeCanvasIndex, column, ElementArr.at(column));
-    isSkinModified = true;
 }
 
 void Skin::sizeTables(Surface surface)

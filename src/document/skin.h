@@ -20,9 +20,9 @@ struct PageRow
     }
 };
 
-// The whole open skin as the skin files hold it, plus the little state that says which
-// page or popup is shown. A plain value: reading a skin builds a fresh one, so nothing
-// of the previous skin can leak into the next.
+// A skin as its files hold it. A plain value: reading a skin builds a fresh one, so
+// nothing of the previous skin can leak into the next. The editing session around it
+// (what is active, selected, modified) is the SkinDocument's.
 class Skin
 {
 public:
@@ -71,48 +71,17 @@ public:
     ElementTable PopupPictureMaskProperties{PictureMaskColumn::Count};
     ElementTable PopupLabelProperties{LabelColumn::Count};
 
-    // Working copy of the selected element's record.
-    QList<QByteArray> ElementArr;
-
-    // --- which page or popup is shown
-    int ActivePage = -1;
-    int ActivePopup = -1;
-    bool isPageActive = false;
-    bool isPopupActive = false;
-
-    // --- life-cycle flags
-    bool SkinLoaded = false;
-    bool isSkinModified = false;
-    bool newSkin = false;
-    bool newPage = false;
-    bool newPopup = false;
-
     // Places the skin at a main skin file: sets AbsolutPathToSkin and MainSkinFile.
     void setMainSkinFile(const QString &path);
 
     int pageCounter() const { return int(PageProperties.size()) - 1; }
     int popupCounter() const { return int(PopUpProperties.size()) - 1; }
 
-    // Empties the skin: a fresh model.
-    void initializeVars() { *this = Skin(); }
-
-    // kind "page" or "popup", letter case ignored; any other kind changes nothing.
-    void setActivePage(int index, const QString &kind);
-    // The plane every element operation uses.
-    int getActivePage() const;
-
     // The table an element identifier ("Bt", "PLab", "PBac" ...) names; nullptr for none.
     ElementTable *tableForElement(const QString &identifier);
     const ElementTable *tableForElement(const QString &identifier) const;
     ElementTable &table(const ElementKind &kind) { return this->*kind.table; }
     const ElementTable &table(const ElementKind &kind) const { return this->*kind.table; }
-
-    // Copies the record at (getActivePage, slot) of the identifier's table into ElementArr.
-    void initializeElementArr(const QString &activeElement, int activeCanvasIndex);
-    // Empty when the column is beyond the working copy.
-    QByteArray getElement(int column) const;
-    // Writes ElementArr back into `table` at (getActivePage, slot) and marks the skin modified.
-    void setElement(ElementTable &table, int activeCanvasIndex);
 
     // Sizes FullscreenProperties, BackgroundProperties, PageLoadingError and every page
     // table to the page rows (and likewise for popups), never dropping an element.

@@ -8,6 +8,9 @@ ElementCanvas::ElementCanvas(const QString &identifier, int slot, QWidget *paren
     , m_slot(slot)
 {
     setAttribute(Qt::WA_NoSystemBackground);
+    // What a screen reader, or a test robot, calls the element: "Bt 0", "PBac 0".
+    if (!identifier.isEmpty())
+        setAccessibleName(identifier + QLatin1Char(' ') + QString::number(slot));
 }
 
 void ElementCanvas::setPicture(const QPixmap &picture)

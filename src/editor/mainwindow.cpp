@@ -1,64 +1,61 @@
 #include "mainwindow.h"
 
-#include "app/app.h"
 #include "document/colortext.h"
-#include "document/recordformat.h"
 #include "document/numbertext.h"
-#include "document/zoom.h"
+#include "document/recordformat.h"
+#include "document/skindocument.h"
 #include "elementcanvas.h"
 #include "mystatictext.h"
 #include "phoneview.h"
-#include "toolbox/toolwindow.h"
+#include "widgets/carbondeclares.h"
+#include "widgets/viewoptions.h"
 
-#include <QCloseEvent>
-#include <QLabel>
 #include <QLayout>
 
-namespace {
-
-bool isIdentifier(const QString &text, const char *identifier)
-{
-    return text.compare(QLatin1String(identifier), Qt::CaseInsensitive) == 0;
-}
-
-void setColumn(QList<QByteArray> &record, int column, const QByteArray &value)
-{
-    if (column < record.size())
-        record[column] = value;
-}
-
-} // namespace
-
-MainWindow::MainWindow(App &app)
-    : m_app(app)
+MainWindow::MainWindow(SkinDocument &document, ViewOptions &view, Prompts &prompts, QWidget *parent)
+    : QMainWindow(parent)
+    , m_document(document)
+    , m_view(view)
+    , m_prompts(prompts)
     , m_phoneView(new PhoneView(this))
 {
-    setWindowTitle(QStringLiteral("Morvanta[*]"));
     setCentralWidget(m_phoneView);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    m_phoneView->setFrameZoom(zoom());
+    setPhoneViewZoom(zoom());
+    updateWindowTitle();
+
+    connect(&m_document, &SkinDocument::skinReplaced, this, [this] {
+        clearAll();
+        updateWindowTitle();
+    });
+    connect(&m_document, &SkinDocument::modifiedChanged, this,
+            [this](bool modified) { CarbonDeclares::SetWindowModified(this, modified); });
+    connect(&m_document, &SkinDocument::rebuildRequested, this, &MainWindow::rebuild);
+    connect(&m_view, &ViewOptions::zoomChanged, this, &MainWindow::applyZoom);
+    connect(&m_view, &ViewOptions::maskStatusChanged, this,
+            [this] { rebuildShown(m_document.isPopupActive()); });
 }
 
 MainWindow::~MainWindow() = default;
 
 Skin &MainWindow::skin() const
 {
-    return m_app.skin();
+    return m_document.skin();
 }
 
 double MainWindow::zoom() const
 {
-    // The toolbox is made after the editor window; until then the zoom is 100 %.
-    return m_app.toolWindow() ? m_app.zoomFactor() : 1.0;
+    return m_view.ZoomFaktor();
 }
 
 int MainWindow::zoomed(const QByteArray &value, const QByteArray &offset) const
 {
-    return Zoom::getRoundZoomValue(value, offset, zoom());
+    return m_view.getRoundZoomValue(value, offset);
 }
 
 int MainWindow::zoomed(int skinPixels) const
 {
-    return zoomed(QByteArray::number(skinPixels));
+    return m_view.getRoundZoomValue(skinPixels);
 }
 
 QSize MainWindow::phoneSize() const
@@ -71,22 +68,16 @@ QWidget *MainWindow::phoneView() const
     return m_phoneView;
 }
 
-void MainWindow::setPhoneFrame(double zoomFactor)
+void MainWindow::updateWindowTitle()
 {
-    m_phoneView->setFrameZoom(zoomFactor);
+    const QByteArray &title = skin().SkinTitle;
+    setWindowTitle((title.isEmpty() ? QStringLiteral("Morvanta") : QString::fromLatin1(title)) + QStringLiteral("[*]"));
 }
 
 QSize MainWindow::windowSizeForZoom(double zoomFactor) const
 {
     const QSize chrome = layout()->totalSizeHint() - m_phoneView->size();
     return PhoneView::sizeForZoom(zoomFactor) + chrome;
-}
-
-void MainWindow::unlockSize()
-{
-    layout()->setSizeConstraint(QLayout::SetNoConstraint);
-    setMinimumSize(0, 0);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
 
 void MainWindow::setPhoneViewZoom(double zoomFactor)
@@ -96,12 +87,40 @@ void MainWindow::setPhoneViewZoom(double zoomFactor)
     layout()->activate();
 }
 
-void MainWindow::closeEvent(QCloseEvent *event)
+void MainWindow::applyZoom(double zoomFactor)
 {
-    if (m_app.saveChangesDialog())
-        event->ignore();
+    const bool popupShown = m_document.isPopupActive();
+    if (popupShown)
+        deleteAllPopupElements(true);
+    deleteAllPageElements();
+
+    const QSize target = windowSizeForZoom(zoomFactor);
+    // The animation needs a window that may change its size; the new phone view fixes it again.
+    layout()->setSizeConstraint(QLayout::SetNoConstraint);
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    CarbonDeclares::SmoothResize(this, target.width(), target.height(), 0);
+    setPhoneViewZoom(zoomFactor);
+
+    m_phoneView->setFrameZoom(zoomFactor);
+    rebuildShown(popupShown);
+}
+
+void MainWindow::rebuildShown(bool popupShown)
+{
+    if (!m_document.isSkinLoaded())
+        return;
+    PageAction();
+    if (popupShown)
+        PopupAction();
+}
+
+void MainWindow::rebuild(Surface surface)
+{
+    if (surface == Surface::Page)
+        PageAction();
     else
-        event->accept();
+        PopupAction();
 }
 
 QColor MainWindow::string2color(const QByteArray &text)
@@ -116,35 +135,28 @@ QByteArray MainWindow::color2string(const QColor &color)
 
 int MainWindow::getElementCounter(const QString &identifier) const
 {
-    const struct
-    {
-        const char *identifier;
-        qsizetype count;
-    } counters[] = {
-        {"Bt", Canvas1.size()},     {"BtM", Canvas2.size()},    {"Pic", Canvas3.size()},
-        {"PicM", Canvas4.size()},   {"Lok", Canvas5.size()},    {"Tra", Canvas6.size()},
-        {"ToI", Canvas7.size()},    {"To", CanvasTo.size()},    {"Lab", Label1.size()},
-        {"PBt", CanvasPBt.size()},  {"PBtM", CanvasPMBt.size()}, {"PPic", CanvasPPic.size()},
-        {"PPicM", CanvasPMPic.size()}, {"PLab", LabelPopup.size()},
-    };
-    for (const auto &counter : counters) {
-        if (isIdentifier(identifier, counter.identifier))
-            return int(counter.count);
-    }
-    return 0;
+    const ElementKind *kind = ElementKinds::find(identifier);
+    if (!kind)
+        return 0;
+    return int(canvases(kind->id).size() + labels(kind->id).size());
 }
 
 QPoint MainWindow::popupLocation() const
 {
     const ElementTable &location = skin().PopupLocationProperties;
-    const int plane = skin().getActivePage();
+    const int plane = m_document.getActivePage();
     return QPoint(NumberText::val(location.value(plane, 0, LocationColumn::X)),
                   NumberText::val(location.value(plane, 0, LocationColumn::Y)));
 }
 
+QPoint MainWindow::skinOffset(const ElementKind &kind) const
+{
+    return kind.isInsidePopup() ? popupLocation() : QPoint();
+}
+
 void MainWindow::initializeVariables()
 {
-    ActiveCanvasIndex = -1;
+    m_document.setActiveCanvasIndex(-1);
     missingImages.clear();
 }
 
@@ -155,6 +167,16 @@ void MainWindow::discard(QWidget *control)
     // Deferred: a control may be discarded from inside its own mouse handler.
     control->hide();
     control->deleteLater();
+}
+
+void MainWindow::discardKinds(Surface surface)
+{
+    for (const ElementKind &kind : ElementKinds::all()) {
+        if (kind.surface != surface)
+            continue;
+        discardAll(m_canvases[size_t(kind.id)]);
+        discardAll(m_labels[size_t(kind.id)]);
+    }
 }
 
 void MainWindow::hideSelectionCanvas()
@@ -172,7 +194,7 @@ void MainWindow::clearAll()
     discard(ActiveCanvas);
     ActiveCanvas = nullptr;
     ActiveCanvasObject = nullptr;
-    ActiveElement.clear();
+    m_document.setActiveElement(QString());
     PicMouseDiffX = PicMouseDiffY = 0;
     // No page area: nothing can be placed or dragged until a page is shown.
     CanvasBorderTop = CanvasBorderBottom = CanvasBorderRight = 0;
@@ -185,20 +207,21 @@ bool MainWindow::initializeCanvas(int index, ElementCanvas *canvas, const QStrin
 {
     // The contextual "Copy" menu belongs to copy and paste, which is not built yet.
     Q_UNUSED(contextual)
-    if (!canvas)
+    const ElementKind *kind = ElementKinds::find(identifier);
+    if (!canvas || !kind)
         return false;
-    ActiveCanvasIndex = index;
+    m_document.setActiveCanvasIndex(index);
+    m_document.setActiveElement(identifier);
     ActiveCanvasObject = canvas;
-    ActiveElement = identifier;
-    m_app.initializeElementArr();
+    m_document.initializeElementArr();
 
-    const bool isToday = isIdentifier(identifier, "To");
-    const bool isPopupBackground = isIdentifier(identifier, "PBac");
-    const int x = isToday ? 0 : NumberText::val(skin().getElement(0));
-    const int y = NumberText::val(skin().getElement(isToday ? 0 : 1));
+    // The today view spans the screen's width: it has no X.
+    const int x = kind->xColumn >= 0 ? NumberText::val(m_document.getElement(kind->xColumn)) : 0;
+    const int y = NumberText::val(m_document.getElement(kind->yColumn));
 
     discard(ActiveCanvas);
     ActiveCanvas = new ElementCanvas(QString(), index, m_phoneView);
+    ActiveCanvas->setAccessibleName(canvas->accessibleName());
     ActiveCanvas->setAttribute(Qt::WA_TransparentForMouseEvents);
     ActiveCanvas->setPicture(canvas->picture());
     ActiveCanvas->setGeometry(canvas->geometry());
@@ -209,21 +232,16 @@ bool MainWindow::initializeCanvas(int index, ElementCanvas *canvas, const QStrin
     canvas->hide();
 
     const double z = zoom();
-    const bool popupElement = m_app.isPopupMode() && !isPopupBackground;
-    const QPoint popup = popupElement ? popupLocation() : QPoint();
-    PicMouseDiffX = int(mouse.x() - (popup.x() + x) * z);
-    PicMouseDiffY = int(mouse.y() - ((popup.y() + y) * z + CanvasBorderTop));
+    const QPoint offset = skinOffset(*kind);
+    PicMouseDiffX = int(mouse.x() - (offset.x() + x) * z);
+    PicMouseDiffY = int(mouse.y() - ((offset.y() + y) * z + CanvasBorderTop));
 
-    ToolWindow *toolbox = m_app.toolWindow();
     const int top = ActiveCanvas->y() - CanvasBorderTop;
-    if (popupElement) {
-        toolbox->xcoord->setText(QString::fromLatin1(
-            m_app.setRoundZoomValue(ActiveCanvas->x(), QByteArray::number(popup.x()))));
-        toolbox->ycoord->setText(QString::fromLatin1(m_app.setRoundZoomValue(top, QByteArray::number(popup.y()))));
-    } else {
-        toolbox->xcoord->setText(QString::number(x));
-        toolbox->ycoord->setText(QString::fromLatin1(m_app.setRoundZoomValue(top)));
-    }
+    const QByteArray shownY = m_view.setRoundZoomValue(top, QByteArray::number(offset.y()));
+    const QByteArray shownX = kind->isInsidePopup()
+        ? m_view.setRoundZoomValue(ActiveCanvas->x(), QByteArray::number(offset.x()))
+        : QByteArray::number(x);
+    emit positionChanged(QString::fromLatin1(shownX), QString::fromLatin1(shownY));
     return true;
 }
 
@@ -238,26 +256,18 @@ bool MainWindow::deinitializeCanvas()
         ActiveCanvasObject->show();
     }
     hideSelectionCanvas();
-
-    const bool isPopupBackground = isIdentifier(ActiveElement, "PBac");
-    const bool popupElement = m_app.isPopupMode() && !isPopupBackground;
-    const QPoint popup = popupElement ? popupLocation() : QPoint();
-    const QByteArray left = m_app.setRoundZoomValue(position.x(), QByteArray::number(popup.x()));
-    const QByteArray top = m_app.setRoundZoomValue(position.y() - CanvasBorderTop, QByteArray::number(popup.y()));
-    QList<QByteArray> &record = skin().ElementArr;
-    if (!m_app.isPopupMode() && isIdentifier(ActiveElement, "To")) {
-        setColumn(record, 0, top);
-    } else {
-        setColumn(record, 0, left);
-        setColumn(record, 1, top);
-    }
-
     discard(ActiveCanvas);
     ActiveCanvas = nullptr;
 
+    const ElementKind *kind = ElementKinds::find(m_document.ActiveElement());
+    if (!kind)
+        return true;
+    const QPoint offset = skinOffset(*kind);
+    m_document.setElementValue(kind->xColumn, m_view.setRoundZoomValue(position.x(), QByteArray::number(offset.x())));
+    m_document.setElementValue(kind->yColumn, m_view.setRoundZoomValue(position.y() - CanvasBorderTop,
+                                                                       QByteArray::number(offset.y())));
     // Labels write themselves back when their own gesture ends.
-    const bool isLabel = isIdentifier(ActiveElement, "Lab") || isIdentifier(ActiveElement, "PLab");
-    if (ElementTable *table = skin().tableForElement(ActiveElement); table && !isLabel)
-        m_app.setElement(*table);
+    if (kind->form != ElementForm::Label)
+        m_document.setElement();
     return true;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/elementkinds.h"
+
 #include <QByteArray>
 #include <QColor>
 #include <QImage>
@@ -9,22 +11,25 @@
 #include <QPointer>
 #include <QString>
 
-class App;
+#include <array>
+
 class ElementCanvas;
-class ElementTable;
 class MyStaticText;
 class PhoneView;
+class Prompts;
 class Skin;
+class SkinDocument;
+class ViewOptions;
 
 // The editor window: the active page or popup at phone size times the zoom, inside a
 // picture of the phone. Every element is a child control of the phone view, rebuilt
-// from the model by PageAction and PopupAction.
+// from the document by PageAction and PopupAction.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit MainWindow(App &app);
+    MainWindow(SkinDocument &document, ViewOptions &view, Prompts &prompts, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     // Full rebuilds from the model.
@@ -55,17 +60,15 @@ public:
     bool LoadAllPopupMaskButtons();
     bool LoadAllPopupLabels();
 
-    // The selection.
-    QString ActiveElement;
-    int ActiveCanvasIndex = -1;
+    // The selected element's canvas; the document holds which element it is.
     QPointer<ElementCanvas> ActiveCanvasObject;
     // Offset from the grabbed element's top-left corner to the mouse, in window pixels.
     int PicMouseDiffX = 0;
     int PicMouseDiffY = 0;
 
     // Selects an element: a red-outlined copy (ActiveCanvas) takes the canvas's place,
-    // ElementArr holds its record and the toolbox shows its position. `mouse` is the
-    // press position in phone-view coordinates.
+    // the document's working copy holds its record and positionChanged tells where it
+    // is. `mouse` is the press position in phone-view coordinates.
     bool initializeCanvas(int index, ElementCanvas *canvas, const QString &identifier, QPoint mouse,
                           bool contextual);
     // Puts the element where the selection copy is and writes its position to the model.
@@ -81,25 +84,28 @@ public:
     // Model paths of the pictures the current rebuild could not show, one per line.
     QString missingImages;
 
-    // The controls of the page and popup on screen, one list per element kind; a list
-    // entry's index is its place in the list, its canvas knows the model slot.
-    QList<ElementCanvas *> Canvas1;     // "Bt"
-    QList<ElementCanvas *> Canvas2;     // "BtM"
-    QList<ElementCanvas *> Canvas3;     // "Pic"
-    QList<ElementCanvas *> Canvas4;     // "PicM"
-    QList<ElementCanvas *> Canvas5;     // "Lok"
-    QList<ElementCanvas *> Canvas6;     // "Tra"
-    QList<ElementCanvas *> Canvas7;     // "ToI"
-    QList<ElementCanvas *> CanvasTo;    // "To"
-    QList<MyStaticText *> Label1;       // "Lab"
+    // The controls of the page and popup on screen, one list per element kind; a
+    // control's index is its place in the list, and it knows its model slot.
+    const QList<ElementCanvas *> &canvases(KindId kind) const { return m_canvases[size_t(kind)]; }
+    const QList<MyStaticText *> &labels(KindId kind) const { return m_labels[size_t(kind)]; }
+    // The same lists under the names the program's design gives them.
+    const QList<ElementCanvas *> &Canvas1() const { return canvases(KindId::Bt); }
+    const QList<ElementCanvas *> &Canvas2() const { return canvases(KindId::BtM); }
+    const QList<ElementCanvas *> &Canvas3() const { return canvases(KindId::Pic); }
+    const QList<ElementCanvas *> &Canvas4() const { return canvases(KindId::PicM); }
+    const QList<ElementCanvas *> &Canvas5() const { return canvases(KindId::Lok); }
+    const QList<ElementCanvas *> &Canvas6() const { return canvases(KindId::Tra); }
+    const QList<ElementCanvas *> &Canvas7() const { return canvases(KindId::ToI); }
+    const QList<ElementCanvas *> &CanvasTo() const { return canvases(KindId::To); }
+    const QList<MyStaticText *> &Label1() const { return labels(KindId::Lab); }
+    const QList<ElementCanvas *> &CanvasPBt() const { return canvases(KindId::PBt); }
+    const QList<ElementCanvas *> &CanvasPMBt() const { return canvases(KindId::PBtM); }
+    const QList<ElementCanvas *> &CanvasPPic() const { return canvases(KindId::PPic); }
+    const QList<ElementCanvas *> &CanvasPMPic() const { return canvases(KindId::PPicM); }
+    const QList<MyStaticText *> &LabelPopup() const { return labels(KindId::PLab); }
     ElementCanvas *Background = nullptr;
     ElementCanvas *PopupBackground = nullptr; // "PBac"
-    QList<ElementCanvas *> CanvasPBt;   // "PBt"
-    QList<ElementCanvas *> CanvasPMBt;  // "PBtM"
-    QList<ElementCanvas *> CanvasPPic;  // "PPic"
-    QList<ElementCanvas *> CanvasPMPic; // "PPicM"
-    QList<MyStaticText *> LabelPopup;   // "PLab"
-    ElementCanvas *ActiveCanvas = nullptr; // the selection copy
+    ElementCanvas *ActiveCanvas = nullptr;    // the selection copy
 
     // Number of controls the last rebuild made for an element kind; 0 for other texts.
     int getElementCounter(const QString &identifier) const;
@@ -107,31 +113,19 @@ public:
     static QColor string2color(const QByteArray &text);
     static QByteArray color2string(const QColor &color);
 
-    // The phone frame for a zoom factor (1, 1.5, 2) behind the view; resizes nothing.
-    void setPhoneFrame(double zoom);
     // The widget that shows the phone: its size is 208 x 320 times the zoom.
     QWidget *phoneView() const;
-
     // The window's size when the phone view is shown at a zoom factor.
     QSize windowSizeForZoom(double zoom) const;
-    // Lets the window be resized (by an animation) until setPhoneViewZoom fixes it again.
-    void unlockSize();
-    // Sizes the phone view for a zoom factor and fixes the window around it.
-    void setPhoneViewZoom(double zoom);
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
+    // "Morvanta", or the open skin's title.
+    void updateWindowTitle();
+
+signals:
+    // The selected element's position in skin pixels, as the toolbox shows it.
+    void positionChanged(const QString &x, const QString &y);
 
 private:
-    // One kind of picture element: its table, the columns it draws and its control list.
-    struct PictureKind
-    {
-        const char *identifier;
-        ElementTable Skin::*table;
-        int pictureColumn;
-        int maskColumn; // -1 for kinds without a mask
-        QList<ElementCanvas *> MainWindow::*list;
-    };
     // Where a kind's elements go: page elements relative to the page area, popup
     // elements to the popup's location.
     struct Placement
@@ -140,10 +134,19 @@ private:
         int top;            // window pixels added to the zoomed Y
     };
 
+    // A zoom change: the controls go, the window takes its new size and frame, and
+    // what was shown is rebuilt at the new scale.
+    void applyZoom(double zoom);
+    // Rebuilds the page, and after it the popup that was shown, so that the document's
+    // active page and popup end as they were.
+    void rebuildShown(bool popupShown);
+    void rebuild(Surface surface);
+    void setPhoneViewZoom(double zoom);
+
+    Placement pagePlacement() const;
     Placement popupPlacement() const;
-    bool loadPictures(const PictureKind &kind, const Placement &placement);
-    bool loadLabels(ElementTable Skin::*table, QList<MyStaticText *> MainWindow::*list, const QString &identifier,
-                    const Placement &placement);
+    bool loadPictures(const ElementKind &kind, const Placement &placement);
+    bool loadLabels(const ElementKind &kind, const Placement &placement);
     // A skin picture by its model path; a missing or unreadable one is listed in
     // missingImages and comes back null. An empty path is no picture and no report.
     QImage readPicture(const QByteArray &modelPath);
@@ -152,23 +155,32 @@ private:
     void reportMissingImages();
     void hideSelectionCanvas();
     void raisePopupControls();
+    void discardKinds(Surface surface);
     void discard(QWidget *control);
     template <typename Control>
     void discardAll(QList<Control *> &controls);
 
     static int placed(qint64 windowPixels);
     Skin &skin() const;
-    // Skin pixels to window pixels at the toolbox's zoom, rounded half away from zero.
+    // Skin pixels to window pixels at the zoom, rounded half away from zero.
     int zoomed(const QByteArray &value, const QByteArray &offset = {}) const;
     int zoomed(int skinPixels) const;
     double zoom() const;
     QSize phoneSize() const;
-    QPoint popupLocation() const; // X and Y of the active popup's location, skin pixels
+    // X and Y of the active popup's location, skin pixels.
+    QPoint popupLocation() const;
+    // What an element's position is relative to, in skin pixels: its popup's location,
+    // or the page area's top-left corner.
+    QPoint skinOffset(const ElementKind &kind) const;
     const QImage &todayTop();
     const QImage &todayBottom();
 
-    App &m_app;
+    SkinDocument &m_document;
+    ViewOptions &m_view;
+    Prompts &m_prompts;
     PhoneView *m_phoneView = nullptr;
+    std::array<QList<ElementCanvas *>, KindCount> m_canvases;
+    std::array<QList<MyStaticText *>, KindCount> m_labels;
     QImage m_todayTop;
     QImage m_todayBottom;
 };

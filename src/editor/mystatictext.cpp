@@ -8,6 +8,7 @@ MyStaticText::MyStaticText(const QString &identifier, int slot, QWidget *parent)
     , m_slot(slot)
 {
     setWordWrap(true);
+    setAccessibleName(identifier + QLatin1Char(' ') + QString::number(slot));
 }
 
 void MyStaticText::setTextStyle(int pixelSize, const QColor &color, Alignment alignment, bool bold)

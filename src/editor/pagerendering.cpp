@@ -2,11 +2,12 @@
 
 #include "mainwindow.h"
 
-#include "app/app.h"
 #include "document/mapping.h"
 #include "document/recordformat.h"
 #include "document/skinpaths.h"
+#include "document/skindocument.h"
 #include "document/skinpicture.h"
+#include "document/validation.h"
 #include "document/phonescreen.h"
 #include "document/numbertext.h"
 #include "document/zoom.h"
@@ -14,15 +15,7 @@
 #include "elementpicture.h"
 #include "mystatictext.h"
 #include "phoneview.h"
-#include "toolbox/toolwindow.h"
-
-namespace {
-
-// Columns shared by every picture record: X, Y, then the picture.
-constexpr int XColumn = 0;
-constexpr int YColumn = 1;
-
-} // namespace
+#include "widgets/viewoptions.h"
 
 int MainWindow::placed(qint64 windowPixels)
 {
@@ -40,8 +33,7 @@ bool MainWindow::PageAction()
     // for the rebuild would mark every control of the phone view dirty on its own when
     // updates come back, and Qt then clips each one against every sibling above it.
     deleteAllPageElements();
-    skin().isPageActive = true;
-    skin().isPopupActive = false;
+    m_document.setActiveSurface(Surface::Page);
     hideSelectionCanvas();
     initializeVariables();
     LoadBackground();
@@ -61,9 +53,7 @@ bool MainWindow::PageAction()
 
 bool MainWindow::deleteAllPageElements()
 {
-    for (QList<ElementCanvas *> *list : {&Canvas1, &Canvas2, &Canvas3, &Canvas4, &Canvas5, &Canvas6, &Canvas7, &CanvasTo})
-        discardAll(*list);
-    discardAll(Label1);
+    discardKinds(Surface::Page);
     discard(Background);
     Background = nullptr;
     return true;
@@ -72,19 +62,22 @@ bool MainWindow::deleteAllPageElements()
 void MainWindow::reportMissingImages()
 {
     if (!missingImages.isEmpty())
-        m_app.ErrorMessage(QStringLiteral("These images are missing:"), missingImages);
+        Validation::ErrorMessage(QStringLiteral("These images are missing:"), missingImages, m_prompts);
 }
 
 void MainWindow::raisePopupControls()
 {
     if (PopupBackground)
         PopupBackground->raise();
-    for (QList<ElementCanvas *> *list : {&CanvasPPic, &CanvasPMPic, &CanvasPBt, &CanvasPMBt}) {
-        for (ElementCanvas *canvas : std::as_const(*list))
+    // In the order the popup rebuild made them, which is the order of the kinds.
+    for (const ElementKind &kind : ElementKinds::all()) {
+        if (kind.surface != Surface::Popup)
+            continue;
+        for (ElementCanvas *canvas : std::as_const(m_canvases[size_t(kind.id)]))
             canvas->raise();
+        for (MyStaticText *label : std::as_const(m_labels[size_t(kind.id)]))
+            label->raise();
     }
-    for (MyStaticText *label : std::as_const(LabelPopup))
-        label->raise();
 }
 
 QImage MainWindow::readPicture(const QByteArray &modelPath)
@@ -108,8 +101,9 @@ QImage MainWindow::readMask(const QByteArray &modelPath) const
 
 bool MainWindow::LoadBackground()
 {
-    const int page = skin().getActivePage();
+    const int page = m_document.getActivePage();
     Background = new ElementCanvas(QString(), 0, m_phoneView);
+    Background->setAccessibleName(QStringLiteral("Background"));
     Background->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     const PhoneScreen::PageArea area = PhoneScreen::pageArea(skin().FullscreenProperties.value(page));
@@ -131,13 +125,18 @@ bool MainWindow::LoadBackground()
     return true;
 }
 
-bool MainWindow::loadPictures(const PictureKind &kind, const Placement &placement)
+MainWindow::Placement MainWindow::pagePlacement() const
 {
-    QList<ElementCanvas *> &list = this->*kind.list;
+    return {{}, CanvasBorderTop};
+}
+
+bool MainWindow::loadPictures(const ElementKind &kind, const Placement &placement)
+{
+    QList<ElementCanvas *> &list = m_canvases[size_t(kind.id)];
     discardAll(list);
-    const ElementTable &table = skin().*kind.table;
-    const int plane = skin().getActivePage();
-    const bool applyMask = kind.maskColumn >= 0 && m_app.toolWindow()->MaskStatus;
+    const ElementTable &table = skin().table(kind);
+    const int plane = m_document.getActivePage();
+    const bool applyMask = kind.maskColumn >= 0 && m_view.MaskStatus();
     const QSize limit = phoneSize();
 
     for (int slot = 0; slot < table.slotCount(); ++slot) {
@@ -148,7 +147,7 @@ bool MainWindow::loadPictures(const PictureKind &kind, const Placement &placemen
         if (picture.isNull())
             continue;
 
-        auto *canvas = new ElementCanvas(QString::fromLatin1(kind.identifier), slot, m_phoneView);
+        auto *canvas = new ElementCanvas(kind.identifierText(), slot, m_phoneView);
         list.append(canvas);
         const QSize full(zoomed(picture.width()), zoomed(picture.height()));
         const QSize shownSize = ElementPicture::clamped(full, limit);
@@ -156,28 +155,27 @@ bool MainWindow::loadPictures(const PictureKind &kind, const Placement &placemen
         QImage shown = mask.isNull() ? ElementPicture::scaled(picture, full, shownSize)
                                      : ElementPicture::masked(picture, mask, full, shownSize);
         canvas->setPicture(QPixmap::fromImage(std::move(shown)));
-        canvas->setGeometry(placed(zoomed(table.value(plane, slot, XColumn), placement.offsetX)),
-                            placed(qint64(zoomed(table.value(plane, slot, YColumn))) + placement.top),
+        canvas->setGeometry(placed(zoomed(table.value(plane, slot, kind.xColumn), placement.offsetX)),
+                            placed(qint64(zoomed(table.value(plane, slot, kind.yColumn))) + placement.top),
                             shownSize.width(), shownSize.height());
         canvas->show();
     }
     return true;
 }
 
-bool MainWindow::loadLabels(ElementTable Skin::*tableMember, QList<MyStaticText *> MainWindow::*listMember,
-                            const QString &identifier, const Placement &placement)
+bool MainWindow::loadLabels(const ElementKind &kind, const Placement &placement)
 {
-    QList<MyStaticText *> &list = this->*listMember;
+    QList<MyStaticText *> &list = m_labels[size_t(kind.id)];
     discardAll(list);
-    const ElementTable &table = skin().*tableMember;
-    const int plane = skin().getActivePage();
+    const ElementTable &table = skin().table(kind);
+    const int plane = m_document.getActivePage();
     const QSize limit = phoneSize();
 
     for (int slot = 0; slot < table.slotCount(); ++slot) {
         const auto value = [&](int column) { return table.value(plane, slot, column); };
-        if (value(LabelColumn::FontName).isEmpty())
+        if (value(kind.keyColumn).isEmpty())
             continue;
-        auto *label = new MyStaticText(identifier, slot, m_phoneView);
+        auto *label = new MyStaticText(kind.identifierText(), slot, m_phoneView);
         list.append(label);
         const int align = NumberText::val(value(LabelColumn::Align)) - 1;
         const auto alignment = align == 1   ? MyStaticText::Alignment::Centre
@@ -187,6 +185,7 @@ bool MainWindow::loadLabels(ElementTable Skin::*tableMember, QList<MyStaticText 
                             string2color(value(LabelColumn::Color)), alignment, value(LabelColumn::Bold) == "1");
         const QByteArray text = Mapping::mappLabel(value(LabelColumn::LabelType), value(LabelColumn::LabelText));
         label->setText(QString::fromLatin1(text));
+        label->setAccessibleDescription(label->text());
         const QSize size = ElementPicture::clamped(
             QSize(zoomed(value(LabelColumn::Width)), zoomed(value(LabelColumn::Height))), limit);
         label->setGeometry(placed(zoomed(value(LabelColumn::X), placement.offsetX)),
@@ -199,54 +198,42 @@ bool MainWindow::loadLabels(ElementTable Skin::*tableMember, QList<MyStaticText 
 
 bool MainWindow::LoadAllPictures()
 {
-    static const PictureKind kind{"Pic", &Skin::PictureProperties, PictureColumn::Bitmap, -1, &MainWindow::Canvas3};
-    return loadPictures(kind, {{}, CanvasBorderTop});
+    return loadPictures(ElementKinds::get(KindId::Pic), pagePlacement());
 }
 
 bool MainWindow::LoadAllMaskPictures()
 {
-    static const PictureKind kind{"PicM", &Skin::PictureMaskProperties, PictureMaskColumn::Bitmap,
-                                  PictureMaskColumn::BitmapMask, &MainWindow::Canvas4};
-    return loadPictures(kind, {{}, CanvasBorderTop});
+    return loadPictures(ElementKinds::get(KindId::PicM), pagePlacement());
 }
 
 bool MainWindow::LoadAllButtons()
 {
-    static const PictureKind kind{"Bt", &Skin::ButtonProperties, ButtonColumn::Bitmap, -1, &MainWindow::Canvas1};
-    return loadPictures(kind, {{}, CanvasBorderTop});
+    return loadPictures(ElementKinds::get(KindId::Bt), pagePlacement());
 }
 
 bool MainWindow::LoadAllMaskButtons()
 {
-    static const PictureKind kind{"BtM", &Skin::ButtonMaskProperties, ButtonMaskColumn::Bitmap,
-                                  ButtonMaskColumn::BitmapMask, &MainWindow::Canvas2};
-    return loadPictures(kind, {{}, CanvasBorderTop});
+    return loadPictures(ElementKinds::get(KindId::BtM), pagePlacement());
 }
 
 bool MainWindow::LoadAllLockIcons()
 {
-    static const PictureKind kind{"Lok", &Skin::LockIconProperties, PictureMaskColumn::Bitmap,
-                                  PictureMaskColumn::BitmapMask, &MainWindow::Canvas5};
-    return loadPictures(kind, {{}, CanvasBorderTop});
+    return loadPictures(ElementKinds::get(KindId::Lok), pagePlacement());
 }
 
 bool MainWindow::LoadAllTrashIcons()
 {
-    static const PictureKind kind{"Tra", &Skin::TrashProperties, PictureMaskColumn::Bitmap,
-                                  PictureMaskColumn::BitmapMask, &MainWindow::Canvas6};
-    return loadPictures(kind, {{}, CanvasBorderTop});
+    return loadPictures(ElementKinds::get(KindId::Tra), pagePlacement());
 }
 
 bool MainWindow::LoadAllTodayIndicators()
 {
-    static const PictureKind kind{"ToI", &Skin::TodayIndicatorProperties, TodayIndicatorColumn::Selected,
-                                  TodayIndicatorColumn::SelectedMask, &MainWindow::Canvas7};
-    return loadPictures(kind, {{}, CanvasBorderTop});
+    return loadPictures(ElementKinds::get(KindId::ToI), pagePlacement());
 }
 
 bool MainWindow::LoadLabels()
 {
-    return loadLabels(&Skin::LabelProperties, &MainWindow::Label1, QStringLiteral("Lab"), {{}, CanvasBorderTop});
+    return loadLabels(ElementKinds::get(KindId::Lab), pagePlacement());
 }
 
 namespace {
@@ -276,15 +263,17 @@ const QImage &MainWindow::todayBottom()
 
 bool MainWindow::LoadToday()
 {
-    discardAll(CanvasTo);
-    const ElementTable &table = skin().TodayProperties;
-    const int plane = skin().getActivePage();
+    const ElementKind &kind = ElementKinds::get(KindId::To);
+    QList<ElementCanvas *> &list = m_canvases[size_t(kind.id)];
+    discardAll(list);
+    const ElementTable &table = skin().table(kind);
+    const int plane = m_document.getActivePage();
     for (int slot = 0; slot < table.slotCount(); ++slot) {
         const auto value = [&](int column) { return table.value(plane, slot, column); };
-        if (value(TodayColumn::TextColor).isEmpty())
+        if (value(kind.keyColumn).isEmpty())
             continue;
-        auto *canvas = new ElementCanvas(QStringLiteral("To"), slot, m_phoneView);
-        CanvasTo.append(canvas);
+        auto *canvas = new ElementCanvas(kind.identifierText(), slot, m_phoneView);
+        list.append(canvas);
         const ElementPicture::TodayColors colors{string2color(value(TodayColumn::TextColor)),
                                                  string2color(value(TodayColumn::SelectedTextColor)),
                                                  string2color(value(TodayColumn::HighlightColor))};

@@ -10,6 +10,7 @@ PhoneView::PhoneView(QWidget *parent)
     : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAccessibleName(QStringLiteral("Phone"));
     setSizeForZoom(1.0);
     setFrameZoom(1.0);
 }

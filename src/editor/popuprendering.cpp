@@ -2,8 +2,8 @@
 
 #include "mainwindow.h"
 
-#include "app/app.h"
 #include "document/recordformat.h"
+#include "document/skindocument.h"
 #include "document/numbertext.h"
 #include "document/zoom.h"
 #include "elementcanvas.h"
@@ -17,8 +17,7 @@ bool MainWindow::PopupAction()
         return true;
     // Updates stay enabled while building, as for the page: one repaint follows anyway.
     deleteAllPopupElements(true);
-    skin().isPopupActive = true;
-    skin().isPageActive = false;
+    m_document.setActiveSurface(Surface::Popup);
     hideSelectionCanvas();
     missingImages.clear();
     LoadPopupBackground();
@@ -33,9 +32,7 @@ bool MainWindow::PopupAction()
 
 bool MainWindow::deleteAllPopupElements(bool withBackground)
 {
-    for (QList<ElementCanvas *> *list : {&CanvasPBt, &CanvasPMBt, &CanvasPPic, &CanvasPMPic})
-        discardAll(*list);
-    discardAll(LabelPopup);
+    discardKinds(Surface::Popup);
     if (withBackground) {
         discard(PopupBackground);
         PopupBackground = nullptr;
@@ -45,9 +42,9 @@ bool MainWindow::deleteAllPopupElements(bool withBackground)
 
 bool MainWindow::LoadPopupBackground()
 {
-    const int popup = skin().getActivePage();
+    const int popup = m_document.getActivePage();
     const ElementTable &location = skin().PopupLocationProperties;
-    PopupBackground = new ElementCanvas(QStringLiteral("PBac"), 0, m_phoneView);
+    PopupBackground = new ElementCanvas(ElementKinds::get(KindId::PBac).identifierText(), 0, m_phoneView);
 
     // Placed from the location row even without a picture, so that the popup's
     // elements find their reference.
@@ -76,34 +73,25 @@ MainWindow::Placement MainWindow::popupPlacement() const
 
 bool MainWindow::LoadAllPopupPictures()
 {
-    static const PictureKind kind{"PPic", &Skin::PopupPictureProperties, PictureColumn::Bitmap, -1,
-                                  &MainWindow::CanvasPPic};
-    return loadPictures(kind, popupPlacement());
+    return loadPictures(ElementKinds::get(KindId::PPic), popupPlacement());
 }
 
 bool MainWindow::LoadAllPopupMaskPictures()
 {
-    static const PictureKind kind{"PPicM", &Skin::PopupPictureMaskProperties, PictureMaskColumn::Bitmap,
-                                  PictureMaskColumn::BitmapMask, &MainWindow::CanvasPMPic};
-    return loadPictures(kind, popupPlacement());
+    return loadPictures(ElementKinds::get(KindId::PPicM), popupPlacement());
 }
 
 bool MainWindow::LoadAllPopupButtons()
 {
-    static const PictureKind kind{"PBt", &Skin::PopupButtonProperties, ButtonColumn::Bitmap, -1,
-                                  &MainWindow::CanvasPBt};
-    return loadPictures(kind, popupPlacement());
+    return loadPictures(ElementKinds::get(KindId::PBt), popupPlacement());
 }
 
 bool MainWindow::LoadAllPopupMaskButtons()
 {
-    static const PictureKind kind{"PBtM", &Skin::PopupButtonMaskProperties, ButtonMaskColumn::Bitmap,
-                                  ButtonMaskColumn::BitmapMask, &MainWindow::CanvasPMBt};
-    return loadPictures(kind, popupPlacement());
+    return loadPictures(ElementKinds::get(KindId::PBtM), popupPlacement());
 }
 
 bool MainWindow::LoadAllPopupLabels()
 {
-    return loadLabels(&Skin::PopupLabelProperties, &MainWindow::LabelPopup, QStringLiteral("PLab"),
-                      popupPlacement());
+    return loadLabels(ElementKinds::get(KindId::PLab), popupPlacement());
 }

@@ -1,15 +1,16 @@
 #include "toolwindow.h"
 
-#include "app/app.h"
-#include "editor/mainwindow.h"
-#include "editor/phoneview.h"
-#include "widgets/carbondeclares.h"
+#include "document/phonescreen.h"
 #include "widgets/layoutfont.h"
+#include "widgets/viewoptions.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
+
+#include <cmath>
 
 namespace {
 
@@ -20,43 +21,56 @@ struct ZoomStep
 };
 constexpr ZoomStep zoomSteps[] = {{"100 %", 1.0}, {"150 %", 1.5}, {"200 %", 2.0}};
 
-constexpr int EditorGap = 40;     // between the editor window's right edge and the toolbox
-constexpr int EditorDrop = 50;    // toolbox top below the editor window's top
+constexpr int WindowGap = 40;  // between the followed window's right edge and the toolbox
+constexpr int WindowDrop = 50; // toolbox top below the followed window's top
 constexpr int DrawerShorterBy = 40;
+
+QLabel *readOut(const QString &name, QWidget *parent, const QRect &geometry)
+{
+    auto *label = new QLabel(QStringLiteral("0"), parent);
+    label->setAccessibleName(name);
+    label->setGeometry(geometry);
+    return label;
+}
 
 } // namespace
 
-ToolWindow::ToolWindow(App &app, QWidget *parent)
+ToolWindow::ToolWindow(ViewOptions &view, QWidget *parent)
     : QWidget(parent, Qt::Tool)
-    , m_app(app)
+    , m_view(view)
 {
     setWindowTitle(QStringLiteral("Toolbox"));
     setFixedSize(165, 76);
     setFont(layoutFont(11));
 
     PopupZoom = new QComboBox(this);
+    PopupZoom->setAccessibleName(QStringLiteral("Zoom"));
     for (const ZoomStep &step : zoomSteps)
         PopupZoom->addItem(QString::fromLatin1(step.caption));
     PopupZoom->setGeometry(10, 14, 70, 20);
 
-    xcoord = new QLabel(QStringLiteral("0"), this);
-    xcoord->setGeometry(94, 14, 23, 20);
+    xcoord = readOut(QStringLiteral("X"), this, QRect(94, 14, 23, 20));
     StaticText1 = new QLabel(QStringLiteral("/"), this);
     StaticText1->setGeometry(119, 14, 5, 20);
-    ycoord = new QLabel(QStringLiteral("0"), this);
-    ycoord->setGeometry(128, 14, 23, 20);
+    ycoord = readOut(QStringLiteral("Y"), this, QRect(128, 14, 23, 20));
 
     CheckBoxMask = new QCheckBox(QStringLiteral("Mask Elements"), this);
+    CheckBoxMask->setAccessibleName(CheckBoxMask->text());
     CheckBoxMask->setGeometry(10, 46, 129, 20);
-    CheckBoxMask->setChecked(true);
 
-    ZoomFaktor = zoomForPosition(PopupZoom->currentIndex());
-    MaskStatus = true;
+    showViewOptions();
+    connect(&m_view, &ViewOptions::zoomChanged, this, &ToolWindow::showViewOptions);
+    connect(&m_view, &ViewOptions::maskStatusChanged, this, &ToolWindow::showViewOptions);
     connect(PopupZoom, qOverload<int>(&QComboBox::currentIndexChanged), this, [this] { PopupZoom_Change(); });
     connect(CheckBoxMask, &QCheckBox::toggled, this, [this] { CheckBoxMask_Action(); });
+}
 
-    if (MainWindow *editor = m_app.mainWindow())
-        editor->installEventFilter(this);
+void ToolWindow::showViewOptions()
+{
+    const QSignalBlocker zoomBlocker(PopupZoom);
+    const QSignalBlocker maskBlocker(CheckBoxMask);
+    PopupZoom->setCurrentIndex(positionForZoom(m_view.ZoomFaktor()));
+    CheckBoxMask->setChecked(m_view.MaskStatus());
 }
 
 double ToolWindow::zoomForPosition(int position)
@@ -66,70 +80,77 @@ double ToolWindow::zoomForPosition(int position)
     return zoomSteps[position].zoom;
 }
 
-int ToolWindow::drawerHeightForZoom(double zoom)
+int ToolWindow::positionForZoom(double zoom)
 {
-    return PhoneView::sizeForZoom(zoom).height() - DrawerShorterBy;
+    for (int position = 0; position < int(std::size(zoomSteps)); ++position) {
+        if (qFuzzyCompare(zoomSteps[position].zoom, zoom))
+            return position;
+    }
+    return 0;
 }
 
-void ToolWindow::placeBesideEditor()
+int ToolWindow::drawerHeightForZoom(double zoom)
 {
-    const MainWindow *editor = m_app.mainWindow();
-    if (!editor)
+    return int(std::lround(PhoneScreen::Height * zoom)) - DrawerShorterBy;
+}
+
+void ToolWindow::followWindow(QWidget *window)
+{
+    if (m_followed)
+        m_followed->removeEventFilter(this);
+    m_followed = window;
+    if (!window)
         return;
-    const QRect frame = editor->frameGeometry();
-    move(frame.x() + frame.width() + EditorGap, frame.y() + EditorDrop);
+    m_followedAt = window->pos();
+    window->installEventFilter(this);
+}
+
+void ToolWindow::placeBesideWindow()
+{
+    if (!m_followed)
+        return;
+    const QRect frame = m_followed->frameGeometry();
+    move(frame.x() + frame.width() + WindowGap, frame.y() + WindowDrop);
 }
 
 bool ToolWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_app.mainWindow() && event->type() == QEvent::Move)
-        placeBesideEditor();
+    if (watched == m_followed && event->type() == QEvent::Move) {
+        // By the same distance, so that a place the user gave the toolbox is kept.
+        const QPoint now = m_followed->pos();
+        move(pos() + now - m_followedAt);
+        m_followedAt = now;
+    }
     return QWidget::eventFilter(watched, event);
+}
+
+void ToolWindow::closeEvent(QCloseEvent *event)
+{
+    // Once the followed window has closed, the run is ending and the toolbox goes too.
+    if (m_followed && m_followed->isVisible())
+        event->ignore();
 }
 
 void ToolWindow::PopupZoom_Change()
 {
-    MainWindow *editor = m_app.mainWindow();
-    const double zoom = zoomForPosition(PopupZoom->currentIndex());
-    const bool popupShown = m_app.skin().isPopupActive;
-    ZoomFaktor = zoom;
     const bool wasVisible = isVisible();
     hide();
-
-    if (popupShown)
-        editor->deleteAllPopupElements(true);
-    editor->deleteAllPageElements();
-    resizeEditor(zoom);
-    const QRect frame = editor->frameGeometry();
-    move(frame.x() + frame.width() + EditorGap, y());
+    m_view.setZoomFaktor(zoomForPosition(PopupZoom->currentIndex()));
+    if (m_followed) {
+        const QRect frame = m_followed->frameGeometry();
+        move(frame.x() + frame.width() + WindowGap, y());
+    }
     if (wasVisible)
         show();
-    editor->setPhoneFrame(zoom);
-    rebuildEditor(popupShown);
-    // The navigator drawer takes drawerHeightForZoom(zoom) once it is attached.
-}
-
-void ToolWindow::resizeEditor(double zoom)
-{
-    MainWindow *editor = m_app.mainWindow();
-    const QSize target = editor->windowSizeForZoom(zoom);
-    editor->unlockSize();
-    CarbonDeclares::SmoothResize(editor, target.width(), target.height(), 0);
-    editor->setPhoneViewZoom(zoom);
 }
 
 void ToolWindow::CheckBoxMask_Action()
 {
-    MaskStatus = CheckBoxMask->isChecked();
-    rebuildEditor(m_app.skin().isPopupActive);
+    m_view.setMaskStatus(CheckBoxMask->isChecked());
 }
 
-void ToolWindow::rebuildEditor(bool popupShown)
+void ToolWindow::showPosition(const QString &x, const QString &y)
 {
-    if (!m_app.skin().SkinLoaded)
-        return;
-    MainWindow *editor = m_app.mainWindow();
-    editor->PageAction();
-    if (popupShown)
-        editor->PopupAction();
+    xcoord->setText(x);
+    ycoord->setText(y);
 }

@@ -1,22 +1,22 @@
 #pragma once
 
+#include <QPoint>
+#include <QPointer>
 #include <QWidget>
 
-class App;
 class QComboBox;
 class QCheckBox;
 class QLabel;
+class ViewOptions;
 
-// The floating "Toolbox": zoom, mask display and the selected element's position.
+// The floating "Toolbox": zoom, mask display and the selected element's position. It
+// stays beside the window it follows, and open for as long as that window is.
 class ToolWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit ToolWindow(App &app, QWidget *parent = nullptr);
-
-    double ZoomFaktor = 1.0;
-    bool MaskStatus = true;
+    explicit ToolWindow(ViewOptions &view, QWidget *parent = nullptr);
 
     QComboBox *PopupZoom = nullptr; // "100 %", "150 %", "200 %"
     QLabel *xcoord = nullptr;       // the selected element's position in skin pixels
@@ -24,26 +24,35 @@ public:
     QLabel *ycoord = nullptr;
     QCheckBox *CheckBoxMask = nullptr;
 
-    // Places the toolbox 40 pixels right of the editor window, 50 below its top.
-    void placeBesideEditor();
+    // The window the toolbox stands beside: when it moves, the toolbox moves by as much.
+    void followWindow(QWidget *window);
+    // Places the toolbox 40 pixels right of the followed window, 50 below its top.
+    void placeBesideWindow();
 
-    // Shows the editor at the zoom chosen in PopupZoom and rebuilds what it shows.
+    // Sets the zoom chosen in PopupZoom; the toolbox steps aside while the editor
+    // takes its new size, and comes back beside it.
     void PopupZoom_Change();
-    // Redraws the editor with or without the masks, as CheckBoxMask says.
+    // Sets the mask display as CheckBoxMask says.
     void CheckBoxMask_Action();
 
+    // Shows a position the editor announces.
+    void showPosition(const QString &x, const QString &y);
+
     static double zoomForPosition(int position);
+    static int positionForZoom(double zoom);
     // The navigator drawer is as high as the editor window less 40: 280, 440, 600.
     static int drawerHeightForZoom(double zoom);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // The toolbox holds the zoom and the masks; closing it alone would take them away.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
-    // Rebuilds the page, and after it the popup that was shown, so that the model's
-    // active page and popup flags end as they were.
-    void rebuildEditor(bool popupShown);
-    void resizeEditor(double zoom);
+    // The zoom list and the check box as the view options have them.
+    void showViewOptions();
 
-    App &m_app;
+    ViewOptions &m_view;
+    QPointer<QWidget> m_followed;
+    QPoint m_followedAt; // where the followed window was last seen
 };

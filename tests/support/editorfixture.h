@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/app.h"
+#include "document/skindocument.h"
 #include "editor/mainwindow.h"
 #include "scriptedprompts.h"
-#include "toolbox/toolwindow.h"
+#include "widgets/viewoptions.h"
 
 #include <QDir>
 #include <QImage>
@@ -11,22 +11,30 @@
 
 #include <memory>
 
-// A fresh application whose skin has one page and, unless told otherwise, one popup,
-// in a temporary skin folder with a "Bitmaps" subfolder. Dialogs are answered by
-// `prompts`.
+// An editor window on a fresh document whose skin has one page and, unless told
+// otherwise, one popup, in a temporary skin folder with a "Bitmaps" subfolder. Dialogs
+// are answered by `prompts`.
 struct EditorFixture
 {
     QTemporaryDir dir;
-    ScriptedPrompts *prompts = nullptr;
-    std::unique_ptr<App> app;
+    ScriptedPrompts prompts;
+    SkinDocument document;
+    ViewOptions view;
+    std::unique_ptr<MainWindow> window;
+
+    // No skin read or created yet, as at the program's start.
+    struct NoSkin
+    {
+    };
+    explicit EditorFixture(NoSkin)
+        : window(std::make_unique<MainWindow>(document, view, prompts))
+    {
+    }
 
     explicit EditorFixture(double zoom = 1.0, const QByteArray &fullscreen = "0", bool withPopup = true)
     {
-        auto scripted = std::make_unique<ScriptedPrompts>();
-        prompts = scripted.get();
-        app = std::make_unique<App>(std::move(scripted));
         QDir(dir.path()).mkpath(QStringLiteral("Bitmaps"));
-        Skin &s = skin();
+        Skin s;
         s.AbsolutPathToSkin = dir.path() + QLatin1Char('/');
         s.PageProperties = {{"0", "page_0", "Home"}};
         if (withPopup)
@@ -34,15 +42,16 @@ struct EditorFixture
         s.sizePageTables();
         s.sizePopupTables();
         s.FullscreenProperties[0] = fullscreen;
-        s.ActivePage = 0;
-        s.ActivePopup = withPopup ? 0 : -1;
-        s.SkinLoaded = true;
-        toolbox().ZoomFaktor = zoom;
+        document.installSkin(std::move(s));
+        document.setActivePage(0, QStringLiteral("page"));
+        if (withPopup)
+            document.setActivePage(0, QStringLiteral("popup"));
+        view.setZoomFaktor(zoom);
+        window = std::make_unique<MainWindow>(document, view, prompts);
     }
 
-    Skin &skin() { return app->skin(); }
-    MainWindow &editor() { return *app->mainWindow(); }
-    ToolWindow &toolbox() { return *app->toolWindow(); }
+    Skin &skin() { return document.skin(); }
+    MainWindow &editor() { return *window; }
 
     // Saves a picture into Bitmaps and returns its model path.
     QByteArray picture(const QString &name, const QImage &image)
@@ -60,13 +69,13 @@ struct EditorFixture
     // Puts a record into the active page or popup.
     void set(const QString &identifier, int slot, const QList<QByteArray> &record)
     {
-        skin().tableForElement(identifier)->setRecord(skin().getActivePage(), slot, record);
+        skin().tableForElement(identifier)->setRecord(document.getActivePage(), slot, record);
     }
 
     // The popup drawn over the page, as choosing it in the editor does.
     void showPopup()
     {
-        app->setPopupMode(true);
+        document.setPopupMode(true);
         editor().PageAction();
         editor().PopupAction();
     }

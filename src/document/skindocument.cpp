@@ -1,0 +1,107 @@
+#include "skindocument.h"
+
+#include "skinwriter.h"
+
+namespace {
+
+bool sameText(const QString &a, const char *b)
+{
+    return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+SkinDocument::SkinDocument(QObject *parent)
+    : QObject(parent)
+{
+}
+
+void SkinDocument::installSkin(Skin skin)
+{
+    m_skin = std::move(skin);
+    m_skinLoaded = true;
+    m_activePage = -1;
+    m_activePopup = -1;
+    m_shown = Shown::Nothing;
+    m_activeElement.clear();
+    m_activeCanvasIndex = -1;
+    m_elementArr.clear();
+    m_newSkin = m_newPage = m_newPopup = false;
+    setPopupMode(false);
+    emit skinReplaced();
+    setModified(false);
+}
+
+void SkinDocument::setActivePage(int index, const QString &kind)
+{
+    const bool page = sameText(kind, "page");
+    if (!page && !sameText(kind, "popup"))
+        return;
+    int &active = page ? m_activePage : m_activePopup;
+    if (active == index)
+        return;
+    active = index;
+    emit activePageChanged(page ? Surface::Page : Surface::Popup, index);
+}
+
+int SkinDocument::getActivePage() const
+{
+    return isPopupActive() ? m_activePopup : m_activePage;
+}
+
+void SkinDocument::setActiveSurface(Surface surface)
+{
+    m_shown = surface == Surface::Page ? Shown::Page : Shown::Popup;
+}
+
+void SkinDocument::setPopupMode(bool popupMode)
+{
+    if (m_popupMode == popupMode)
+        return;
+    m_popupMode = popupMode;
+    emit popupModeChanged(popupMode);
+}
+
+void SkinDocument::initializeElementArr()
+{
+    const ElementTable *table = m_skin.tableForElement(m_activeElement);
+    m_elementArr = table ? table->record(getActivePage(), m_activeCanvasIndex) : QList<QByteArray>();
+}
+
+QByteArray SkinDocument::getElement(int column) const
+{
+    return m_elementArr.value(column);
+}
+
+void SkinDocument::setElementValue(int column, const QByteArray &value)
+{
+    if (column >= 0 && column < m_elementArr.size())
+        m_elementArr[column] = value;
+}
+
+void SkinDocument::setElement()
+{
+    ElementTable *table = m_skin.tableForElement(m_activeElement);
+    if (!table)
+        return;
+    const int plane = getActivePage();
+    for (int column = 0; column < m_elementArr.size(); ++column)
+        table->setValue(plane, m_activeCanvasIndex, column, m_elementArr.at(column));
+    markSkinModified();
+}
+
+Result SkinDocument::write()
+{
+    const Result result = SkinWriter::write(m_skin);
+    if (result.ok())
+        setModified(false);
+    return result;
+}
+
+void SkinDocument::setModified(bool modified)
+{
+    if (m_modified == modified)
+        return;
+    m_modified = modified;
+    emit modifiedChanged(modified);
+}
