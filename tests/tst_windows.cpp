@@ -3,8 +3,10 @@
 #include "morvantaversion.h"
 #include "scriptedprompts.h"
 #include "widgets/aboutwindow.h"
+#include "widgets/linklabel.h"
 #include "widgets/loadingwindow.h"
 
+#include <QAccessible>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QMessageBox>
@@ -37,7 +39,8 @@ private slots:
     void aboutWindowLogos_data();
     void aboutWindowLogos();
     void linkTurnsRedUnderTheMouse();
-    void linkClickOpensTheHomePage();
+    void linkOpensTheHomePage_data();
+    void linkOpensTheHomePage();
     void realSavePromptOffersThreeButtons_data();
     void realSavePromptOffersThreeButtons();
 
@@ -170,14 +173,31 @@ void TestWindows::linkTurnsRedUnderTheMouse()
     QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
 }
 
-void TestWindows::linkClickOpensTheHomePage()
+void TestWindows::linkOpensTheHomePage_data()
 {
+    QTest::addColumn<bool>("byScreenReader");
+    QTest::newRow("clicked") << false;
+    QTest::newRow("pressed from the accessibility tree") << true;
+}
+
+void TestWindows::linkOpensTheHomePage()
+{
+    QFETCH(bool, byScreenReader);
     UrlRecorder browser;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &browser, "open");
     App app(std::make_unique<ScriptedPrompts>());
     QLabel *link = openAboutWindow(app)->StaticText3();
 
-    QTest::mouseClick(link, Qt::LeftButton);
+    if (byScreenReader) {
+        QAccessibleInterface *node = QAccessible::queryAccessibleInterface(link);
+        QVERIFY(node);
+        QCOMPARE(node->role(), QAccessible::Link);
+        QCOMPARE(node->text(QAccessible::Name), QStringLiteral("Morvanta Home"));
+        QVERIFY(node->actionInterface());
+        node->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    } else {
+        QTest::mouseClick(link, Qt::LeftButton);
+    }
 
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     QCOMPARE(browser.urls.size(), 1);

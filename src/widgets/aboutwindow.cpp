@@ -1,11 +1,10 @@
 #include "aboutwindow.h"
 
 #include "layoutfont.h"
+#include "linklabel.h"
 
-#include <QEvent>
 #include <QImage>
 #include <QLabel>
-#include <QMouseEvent>
 
 namespace {
 
@@ -56,47 +55,16 @@ AboutWindow::AboutWindow(const QString &versionText, QWidget *parent)
             QStringLiteral("\u00a9 2026 The Morvanta developers.\nAll rights reserved."), QRect(20, 151, 240, 29),
             11);
 
-    m_link = addText(QStringLiteral("StaticText3"), QStringLiteral("Morvanta Home"), QRect(85, 192, 110, 20), 10);
-    QFont linkFont = m_link->font();
+    m_link = new LinkLabel(QStringLiteral("Morvanta Home"), this);
+    m_link->setObjectName(QStringLiteral("StaticText3"));
+    QFont linkFont = layoutFont(10);
     linkFont.setUnderline(true);
     m_link->setFont(linkFont);
-    m_link->setCursor(Qt::PointingHandCursor);
-    m_link->installEventFilter(this);
-    setLinkColor(linkColor());
+    m_link->setAlignment(Qt::AlignCenter);
+    m_link->setGeometry(85, 192, 110, 20);
+    connect(m_link, &LinkLabel::activated, this, &AboutWindow::homePageRequested);
 
     addLogo(QStringLiteral("Canvas2"), makerLogo(), QRect(114, 224, 52, 34));
-}
-
-QColor AboutWindow::linkColor()
-{
-    return QColor(0, 0, 255);
-}
-
-QColor AboutWindow::linkHoverColor()
-{
-    return QColor(255, 0, 0);
-}
-
-bool AboutWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_link) {
-        switch (event->type()) {
-        case QEvent::Enter:
-            setLinkColor(linkHoverColor());
-            break;
-        case QEvent::Leave:
-            setLinkColor(linkColor());
-            break;
-        case QEvent::MouseButtonRelease:
-            if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton
-                && m_link->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint()))
-                emit homePageRequested();
-            break;
-        default:
-            break;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 QLabel *AboutWindow::addText(const QString &name, const QString &text, const QRect &geometry, int pointSize)
@@ -115,11 +83,4 @@ void AboutWindow::addLogo(const QString &name, const QImage &logo, const QRect &
     canvas->setObjectName(name);
     canvas->setGeometry(geometry);
     canvas->setPixmap(QPixmap::fromImage(logo));
-}
-
-void AboutWindow::setLinkColor(const QColor &color)
-{
-    QPalette palette = m_link->palette();
-    palette.setColor(QPalette::WindowText, color);
-    m_link->setPalette(palette);
 }

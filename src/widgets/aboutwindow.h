@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class LinkLabel;
 class QLabel;
 
 // "About Morvanta": the logos, the version and a link to the home page.
@@ -13,23 +14,16 @@ public:
     explicit AboutWindow(const QString &versionText, QWidget *parent = nullptr);
 
     QLabel *VersionText() const { return m_versionText; }
-    QLabel *StaticText3() const { return m_link; }
-
-    static QColor linkColor();
-    static QColor linkHoverColor();
+    LinkLabel *StaticText3() const { return m_link; }
 
 signals:
-    // The link caption was clicked.
+    // The link caption was activated.
     void homePageRequested();
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QLabel *addText(const QString &name, const QString &text, const QRect &geometry, int pointSize);
     void addLogo(const QString &name, const QImage &logo, const QRect &geometry);
-    void setLinkColor(const QColor &color);
 
     QLabel *m_versionText;
-    QLabel *m_link;
+    LinkLabel *m_link;
 };
