@@ -1,6 +1,7 @@
 #include "toolbox/toolwindow.h"
 #include "widgets/viewoptions.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -20,6 +21,7 @@ private slots:
     void setsTheViewOptions();
     void showsTheViewOptions();
     void showsPositions();
+    void screenReaderFindsTheControls();
     void followsItsWindowByTheSameDistance();
     void comesBackBesideTheZoomedWindow();
     void staysOpen();
@@ -140,6 +142,30 @@ void TestToolWindow::showsPositions()
     t.showPosition(QStringLiteral("12"), QStringLiteral("-3"));
     QCOMPARE(t.xcoord->text(), QStringLiteral("12"));
     QCOMPARE(t.ycoord->text(), QStringLiteral("-3"));
+}
+
+// By their names and roles; the zoom list is named "Zoom" whatever it shows.
+void TestToolWindow::screenReaderFindsTheControls()
+{
+    ViewOptions view;
+    ToolWindow t(view);
+    QAccessibleInterface *zoom = QAccessible::queryAccessibleInterface(t.PopupZoom);
+    QCOMPARE(zoom->role(), QAccessible::ComboBox);
+    QCOMPARE(zoom->text(QAccessible::Name), QStringLiteral("Zoom"));
+    QCOMPARE(zoom->text(QAccessible::Value), QStringLiteral("100 %"));
+    QCOMPARE(zoom->childCount(), 1);
+    t.PopupZoom->setCurrentIndex(2);
+    QCOMPARE(zoom->text(QAccessible::Name), QStringLiteral("Zoom"));
+    QCOMPARE(zoom->text(QAccessible::Value), QStringLiteral("200 %"));
+
+    QAccessibleInterface *masks = QAccessible::queryAccessibleInterface(t.CheckBoxMask);
+    QCOMPARE(masks->role(), QAccessible::CheckBox);
+    QCOMPARE(masks->text(QAccessible::Name), QStringLiteral("Mask Elements"));
+
+    t.showPosition(QStringLiteral("12"), QStringLiteral("34"));
+    QAccessibleInterface *y = QAccessible::queryAccessibleInterface(t.ycoord);
+    QCOMPARE(y->text(QAccessible::Name), QStringLiteral("Y"));
+    QCOMPARE(y->text(QAccessible::Description), QStringLiteral("34"));
 }
 
 // A place the user gave the toolbox is kept when the window it follows moves.

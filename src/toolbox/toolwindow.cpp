@@ -2,6 +2,7 @@
 
 #include "document/phonescreen.h"
 #include "widgets/layoutfont.h"
+#include "widgets/namedcombobox.h"
 #include "widgets/viewoptions.h"
 
 #include <QCheckBox>
@@ -29,6 +30,7 @@ QLabel *readOut(const QString &name, QWidget *parent, const QRect &geometry)
 {
     auto *label = new QLabel(QStringLiteral("0"), parent);
     label->setAccessibleName(name);
+    label->setAccessibleDescription(label->text());
     label->setGeometry(geometry);
     return label;
 }
@@ -43,8 +45,7 @@ ToolWindow::ToolWindow(ViewOptions &view, QWidget *parent)
     setFixedSize(165, 76);
     setFont(layoutFont(11));
 
-    PopupZoom = new QComboBox(this);
-    PopupZoom->setAccessibleName(QStringLiteral("Zoom"));
+    PopupZoom = new NamedComboBox(QStringLiteral("Zoom"), this);
     for (const ZoomStep &step : zoomSteps)
         PopupZoom->addItem(QString::fromLatin1(step.caption));
     PopupZoom->setGeometry(10, 14, 70, 20);
@@ -151,6 +152,9 @@ void ToolWindow::CheckBoxMask_Action()
 
 void ToolWindow::showPosition(const QString &x, const QString &y)
 {
-    xcoord->setText(x);
-    ycoord->setText(y);
+    for (const auto &[label, text] : {std::pair{xcoord, x}, std::pair{ycoord, y}}) {
+        label->setText(text);
+        // A screen reader says the name, "X", and then this.
+        label->setAccessibleDescription(text);
+    }
 }
