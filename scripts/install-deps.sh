@@ -2,7 +2,8 @@
 # Installs the Debian 12 packages Morvanta needs to build, run and test, when missing.
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev libgl-dev fonts-dejavu-core xvfb xauth xdotool imagemagick)
+packages=(cmake g++ make qt6-base-dev libgl-dev fonts-dejavu-core xvfb xauth xdotool imagemagick
+          at-spi2-core dbus-daemon python3-pyatspi)
 
 missing=()
 for package in "${packages[@]}"; do
