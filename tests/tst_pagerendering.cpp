@@ -39,16 +39,16 @@ QImage shown(const ElementCanvas *canvas)
     return canvas->picture().toImage();
 }
 
-// A record with X and Y first and the picture (and mask) at the kind's columns.
-QList<QByteArray> pictureRecord(int columns, int x, int y, int pictureColumn, const QByteArray &picture,
-                                int maskColumn = -1, const QByteArray &mask = {})
+// A record of a picture kind with its position, picture and mask at the kind's columns.
+QList<QByteArray> pictureRecord(const ElementKind &kind, int x, int y, const QByteArray &picture,
+                                const QByteArray &mask = {})
 {
-    QList<QByteArray> record(columns);
-    record[0] = QByteArray::number(x);
-    record[1] = QByteArray::number(y);
-    record[pictureColumn] = picture;
-    if (maskColumn >= 0)
-        record[maskColumn] = mask;
+    QList<QByteArray> record(kind.format->columnCount);
+    record[kind.xColumn] = QByteArray::number(x);
+    record[kind.yColumn] = QByteArray::number(y);
+    record[kind.pictureColumn] = picture;
+    if (kind.maskColumn >= 0)
+        record[kind.maskColumn] = mask;
     return record;
 }
 
@@ -116,7 +116,7 @@ void TestPageRendering::pageArea()
     QFETCH(QRect, area);
     QFETCH(QPoint, element);
     PageFixture f(zoom, mode);
-    f.set("Pic", 0, pictureRecord(3, 10, 20, 2, f.picture("p.bmp", halves())));
+    f.set("Pic", 0, pictureRecord(ElementKinds::get(KindId::Pic), 10, 20, f.picture("p.bmp", halves())));
 
     f.editor().PageAction();
     QVERIFY(f.editor().Background);
@@ -134,14 +134,10 @@ void TestPageRendering::pageArea()
 void TestPageRendering::pictureKinds_data()
 {
     QTest::addColumn<QString>("identifier");
-    QTest::addColumn<int>("pictureColumn");
-    QTest::newRow("picture") << "Pic" << 2;
-    QTest::newRow("masked picture") << "PicM" << 2;
-    QTest::newRow("button") << "Bt" << 4;
-    QTest::newRow("masked button") << "BtM" << 4;
-    QTest::newRow("lock icon") << "Lok" << 2;
-    QTest::newRow("trash icon") << "Tra" << 2;
-    QTest::newRow("today indicator") << "ToI" << 2;
+    for (const ElementKind &kind : ElementKinds::all()) {
+        if (kind.surface == Surface::Page && kind.form == ElementForm::Picture)
+            QTest::newRow(kind.identifier) << kind.identifierText();
+    }
 }
 
 // Every kind at 200 %: the slot with a picture is shown scaled without smoothing at its
@@ -149,11 +145,10 @@ void TestPageRendering::pictureKinds_data()
 void TestPageRendering::pictureKinds()
 {
     QFETCH(QString, identifier);
-    QFETCH(int, pictureColumn);
+    const ElementKind &kind = *ElementKinds::find(identifier);
     PageFixture f(2.0);
-    const int columns = f.skin().tableForElement(identifier)->columnCount();
-    f.set(identifier, 0, pictureRecord(columns, 3, 5, pictureColumn, "Bitmaps:gone.bmp"));
-    f.set(identifier, 2, pictureRecord(columns, 3, 5, pictureColumn, f.picture("p.bmp", halves())));
+    f.set(identifier, 0, pictureRecord(kind, 3, 5, "Bitmaps:gone.bmp"));
+    f.set(identifier, 2, pictureRecord(kind, 3, 5, f.picture("p.bmp", halves())));
 
     f.editor().PageAction();
     const QList<ElementCanvas *> list = pageList(f.editor(), identifier);
@@ -176,25 +171,23 @@ void TestPageRendering::pictureKinds()
 void TestPageRendering::masks_data()
 {
     QTest::addColumn<QString>("identifier");
-    QTest::addColumn<int>("pictureColumn");
     QTest::addColumn<bool>("maskStatus");
     QTest::addColumn<double>("zoom");
     QTest::addColumn<QString>("mask"); // "halves", "small", "unreadable"
     QTest::addColumn<int>("alphaAtRight");
 
-    QTest::newRow("masked picture, masks on") << "PicM" << 2 << true << 1.0 << "halves" << 0;
-    QTest::newRow("masked picture, masks off") << "PicM" << 2 << false << 1.0 << "halves" << 255;
-    QTest::newRow("masked button at 150 %") << "BtM" << 4 << true << 1.5 << "halves" << 0;
-    QTest::newRow("today indicator at 200 %") << "ToI" << 2 << true << 2.0 << "halves" << 0;
-    QTest::newRow("lock icon, masks off") << "Lok" << 2 << false << 2.0 << "halves" << 255;
-    QTest::newRow("trash icon, mask too small") << "Tra" << 2 << true << 1.0 << "small" << 255;
-    QTest::newRow("unreadable mask") << "PicM" << 2 << true << 1.0 << "unreadable" << 255;
+    QTest::newRow("masked picture, masks on") << "PicM" << true << 1.0 << "halves" << 0;
+    QTest::newRow("masked picture, masks off") << "PicM" << false << 1.0 << "halves" << 255;
+    QTest::newRow("masked button at 150 %") << "BtM" << true << 1.5 << "halves" << 0;
+    QTest::newRow("today indicator at 200 %") << "ToI" << true << 2.0 << "halves" << 0;
+    QTest::newRow("lock icon, masks off") << "Lok" << false << 2.0 << "halves" << 255;
+    QTest::newRow("trash icon, mask too small") << "Tra" << true << 1.0 << "small" << 255;
+    QTest::newRow("unreadable mask") << "PicM" << true << 1.0 << "unreadable" << 255;
 }
 
 void TestPageRendering::masks()
 {
     QFETCH(QString, identifier);
-    QFETCH(int, pictureColumn);
     QFETCH(bool, maskStatus);
     QFETCH(double, zoom);
     QFETCH(QString, mask);
@@ -216,9 +209,7 @@ void TestPageRendering::masks()
         file.write("not a picture");
         maskPath = "Bitmaps:bad.bmp";
     }
-    const int columns = f.skin().tableForElement(identifier)->columnCount();
-    f.set(identifier, 0, pictureRecord(columns, 0, 0, pictureColumn, f.picture("p.bmp", halves()), pictureColumn + 1,
-                                       maskPath));
+    f.set(identifier, 0, pictureRecord(*ElementKinds::find(identifier), 0, 0, f.picture("p.bmp", halves()), maskPath));
 
     f.editor().PageAction();
     const QImage image = shown(pageList(f.editor(), identifier).value(0));
@@ -445,10 +436,11 @@ void TestPageRendering::missingImagesMessage()
     text.write("BM but nothing else");
     text.close();
     f.skin().BackgroundProperties[0] = background;
-    f.set("Bt", 0, pictureRecord(6, 0, 0, 4, good));
-    f.set("Bt", 1, pictureRecord(6, 0, 0, 4, "Bitmaps:gone.bmp"));
-    f.set("Bt", 2, pictureRecord(6, 0, 0, 4, "Bitmaps:text.bmp"));
-    f.set("Bt", 3, pictureRecord(6, 0, 0, 4, good));
+    const ElementKind &button = ElementKinds::get(KindId::Bt);
+    f.set("Bt", 0, pictureRecord(button, 0, 0, good));
+    f.set("Bt", 1, pictureRecord(button, 0, 0, "Bitmaps:gone.bmp"));
+    f.set("Bt", 2, pictureRecord(button, 0, 0, "Bitmaps:text.bmp"));
+    f.set("Bt", 3, pictureRecord(button, 0, 0, good));
 
     f.editor().PageAction();
     QCOMPARE(f.editor().Canvas1().size(), 2);
@@ -468,9 +460,9 @@ void TestPageRendering::stackingAndSelection()
     PageFixture f;
     const QByteArray p = f.picture("p.bmp", halves());
     f.skin().BackgroundProperties[0] = f.picture("bg.bmp", halves(208, 276));
-    for (const QString id : {"Bt", "BtM", "Pic", "PicM", "Lok", "Tra", "ToI"}) {
-        const int columns = f.skin().tableForElement(id)->columnCount();
-        f.set(id, 0, pictureRecord(columns, 0, 0, id.startsWith("Bt") ? 4 : 2, p));
+    for (const ElementKind &kind : ElementKinds::all()) {
+        if (kind.surface == Surface::Page && kind.form == ElementForm::Picture)
+            f.set(kind.identifierText(), 0, pictureRecord(kind, 0, 0, p));
     }
     f.set("Lab", 0, labelRecord("1", "0", "10"));
     f.set("To", 0, {"0", "50", "222222", "E21313", "3388CC", "50"});

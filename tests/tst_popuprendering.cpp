@@ -142,12 +142,10 @@ void TestPopupRendering::backgroundPicture()
 void TestPopupRendering::elementKinds_data()
 {
     QTest::addColumn<QString>("identifier");
-    QTest::addColumn<int>("pictureColumn");
-    QTest::addColumn<int>("maskColumn");
-    QTest::newRow("picture") << "PPic" << 2 << -1;
-    QTest::newRow("masked picture") << "PPicM" << 2 << 3;
-    QTest::newRow("button") << "PBt" << 4 << -1;
-    QTest::newRow("masked button") << "PBtM" << 4 << 5;
+    for (const ElementKind &kind : ElementKinds::all()) {
+        if (kind.surface == Surface::Popup && kind.form == ElementForm::Picture)
+            QTest::newRow(kind.identifier) << kind.identifierText();
+    }
 }
 
 // At 150 % on a popup at (5, 10): left is (X + 5) x 1.5 rounded, top is the zoomed Y
@@ -155,16 +153,14 @@ void TestPopupRendering::elementKinds_data()
 void TestPopupRendering::elementKinds()
 {
     QFETCH(QString, identifier);
-    QFETCH(int, pictureColumn);
-    QFETCH(int, maskColumn);
+    const ElementKind &kind = *ElementKinds::find(identifier);
     PopupFixture f(1.5, {"5", "10", "100", "60"});
-    const int columns = f.skin().tableForElement(identifier)->columnCount();
-    QList<QByteArray> record(columns);
-    record[0] = "2";
-    record[1] = "3";
-    record[pictureColumn] = f.picture("p.bmp", filled(4, 4));
-    if (maskColumn >= 0)
-        record[maskColumn] = f.picture("m.bmp", filled(4, 4, qRgb(255, 255, 255)));
+    QList<QByteArray> record(kind.format->columnCount);
+    record[kind.xColumn] = "2";
+    record[kind.yColumn] = "3";
+    record[kind.pictureColumn] = f.picture("p.bmp", filled(4, 4));
+    if (kind.maskColumn >= 0)
+        record[kind.maskColumn] = f.picture("m.bmp", filled(4, 4, qRgb(255, 255, 255)));
     f.set(identifier, 0, record);
     f.set(identifier, 1, {});
 
@@ -174,7 +170,7 @@ void TestPopupRendering::elementKinds()
     QCOMPARE(f.editor().getElementCounter(identifier), 1);
     QCOMPARE(list[0]->identifier(), identifier);
     QCOMPARE(list[0]->geometry(), QRect(11, 53 + 5, 6, 6)); // (2 + 5) x 1.5 = 10.5 -> 11, 3 x 1.5 = 4.5 -> 5
-    QCOMPARE(qAlpha(list[0]->picture().toImage().pixel(0, 0)), maskColumn >= 0 ? 0 : 255);
+    QCOMPARE(qAlpha(list[0]->picture().toImage().pixel(0, 0)), kind.maskColumn >= 0 ? 0 : 255);
 }
 
 void TestPopupRendering::messages_data()
