@@ -1,5 +1,7 @@
 #include "linklabel.h"
 
+#include "accessiblefactory.h"
+
 #include <QAccessibleWidget>
 #include <QMouseEvent>
 
@@ -29,23 +31,12 @@ public:
     }
 };
 
-QAccessibleInterface *linkLabelAccessible(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("LinkLabel") && object && object->isWidgetType())
-        return new LinkLabelAccessible(static_cast<LinkLabel *>(object));
-    return nullptr;
-}
-
 } // namespace
 
 LinkLabel::LinkLabel(const QString &text, QWidget *parent)
     : QLabel(text, parent)
 {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(linkLabelAccessible);
-        return true;
-    }();
-    Q_UNUSED(factoryInstalled)
+    registerAccessibleInterface<LinkLabel, LinkLabelAccessible>();
     QFont linkFont = font();
     linkFont.setUnderline(true);
     setFont(linkFont);

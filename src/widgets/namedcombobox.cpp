@@ -1,5 +1,7 @@
 #include "namedcombobox.h"
 
+#include "accessiblefactory.h"
+
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 
@@ -57,22 +59,11 @@ private:
     QWidget *popup() const { return comboBox()->view()->window(); }
 };
 
-QAccessibleInterface *namedComboBoxAccessible(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("NamedComboBox") && object && object->isWidgetType())
-        return new NamedComboBoxAccessible(static_cast<NamedComboBox *>(object));
-    return nullptr;
-}
-
 } // namespace
 
 NamedComboBox::NamedComboBox(const QString &accessibleName, QWidget *parent)
     : QComboBox(parent)
 {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(namedComboBoxAccessible);
-        return true;
-    }();
-    Q_UNUSED(factoryInstalled)
+    registerAccessibleInterface<NamedComboBox, NamedComboBoxAccessible>();
     setAccessibleName(accessibleName);
 }
