@@ -7,6 +7,7 @@
 #include "widgets/viewoptions.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
@@ -122,6 +123,9 @@ int main(int argc, char *argv[])
     MainWindow editor(document, view, prompts);
     const QStringList files = buildMaximalPage(document, folder.path());
     editor.show();
+    // Away from the window, so that showing and hiding controls finds nothing under the
+    // mouse, wherever the platform put the window.
+    QCursor::setPos(editor.frameGeometry().bottomRight() + QPoint(300, 300));
 
     const double floor = decodeFloorMs(files);
     std::printf("PageAction on a page of 140 pictures (100 with masks), 20 labels, a today view; median of %d runs\n",

@@ -4,6 +4,7 @@
 #include "editor/mystatictext.h"
 #include "editorfixture.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -318,6 +319,11 @@ void TestPageRendering::labels()
                          qRound(20 * zoom));
     QCOMPARE(label->geometry(), expected);
     QVERIFY(f.editor().Label1()[1]->font().bold());
+    // A screen reader names it as the editor does and reads what it shows.
+    QAccessibleInterface *node = QAccessible::queryAccessibleInterface(f.editor().Label1()[0]);
+    QCOMPARE(node->role(), QAccessible::StaticText);
+    QCOMPARE(node->text(QAccessible::Name), QStringLiteral("Lab 0"));
+    QCOMPARE(node->text(QAccessible::Description), text);
 }
 
 void TestPageRendering::todayColours_data()

@@ -1,5 +1,8 @@
 #include "elementcanvas.h"
 
+#include "elementaccessible.h"
+#include "widgets/accessiblefactory.h"
+
 #include <QPainter>
 
 ElementCanvas::ElementCanvas(const QString &identifier, int slot, QWidget *parent)
@@ -8,9 +11,7 @@ ElementCanvas::ElementCanvas(const QString &identifier, int slot, QWidget *paren
     , m_slot(slot)
 {
     setAttribute(Qt::WA_NoSystemBackground);
-    // What a screen reader, or a test robot, calls the element: "Bt 0", "PBac 0".
-    if (!identifier.isEmpty())
-        setAccessibleName(identifier + QLatin1Char(' ') + QString::number(slot));
+    registerAccessibleInterface<ElementCanvas, ElementAccessible<ElementCanvas, QAccessible::Graphic>>();
 }
 
 void ElementCanvas::setPicture(const QPixmap &picture)

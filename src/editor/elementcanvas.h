@@ -16,6 +16,8 @@ public:
 
     QString identifier() const { return m_identifier; }
     int slot() const { return m_slot; }
+    // A picture shows no text.
+    QString shownText() const { return {}; }
 
     const QPixmap &picture() const { return m_picture; }
     void setPicture(const QPixmap &picture);

@@ -220,8 +220,8 @@ bool MainWindow::initializeCanvas(int index, ElementCanvas *canvas, const QStrin
     const int y = NumberText::val(m_document.getElement(kind->yColumn));
 
     discard(ActiveCanvas);
-    ActiveCanvas = new ElementCanvas(QString(), index, m_phoneView);
-    ActiveCanvas->setAccessibleName(canvas->accessibleName());
+    // It stands for the selected element, under the element's own name.
+    ActiveCanvas = new ElementCanvas(canvas->identifier(), index, m_phoneView);
     ActiveCanvas->setAttribute(Qt::WA_TransparentForMouseEvents);
     ActiveCanvas->setPicture(canvas->picture());
     ActiveCanvas->setGeometry(canvas->geometry());

@@ -1,5 +1,8 @@
 #include "mystatictext.h"
 
+#include "elementaccessible.h"
+#include "widgets/accessiblefactory.h"
+
 #include <QApplication>
 
 MyStaticText::MyStaticText(const QString &identifier, int slot, QWidget *parent)
@@ -8,7 +11,7 @@ MyStaticText::MyStaticText(const QString &identifier, int slot, QWidget *parent)
     , m_slot(slot)
 {
     setWordWrap(true);
-    setAccessibleName(identifier + QLatin1Char(' ') + QString::number(slot));
+    registerAccessibleInterface<MyStaticText, ElementAccessible<MyStaticText, QAccessible::StaticText>>();
 }
 
 void MyStaticText::setTextStyle(int pixelSize, const QColor &color, Alignment alignment, bool bold)

@@ -17,6 +17,7 @@ public:
 
     QString identifier() const { return m_identifier; }
     int slot() const { return m_slot; }
+    QString shownText() const { return text(); }
 
     // pixelSize below 1 is raised to 1.
     void setTextStyle(int pixelSize, const QColor &color, Alignment alignment, bool bold);

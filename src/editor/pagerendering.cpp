@@ -185,7 +185,6 @@ bool MainWindow::loadLabels(const ElementKind &kind, const Placement &placement)
                             string2color(value(LabelColumn::Color)), alignment, value(LabelColumn::Bold) == "1");
         const QByteArray text = Mapping::mappLabel(value(LabelColumn::LabelType), value(LabelColumn::LabelText));
         label->setText(QString::fromLatin1(text));
-        label->setAccessibleDescription(label->text());
         const QSize size = ElementPicture::clamped(
             QSize(zoomed(value(LabelColumn::Width)), zoomed(value(LabelColumn::Height))), limit);
         label->setGeometry(placed(zoomed(value(LabelColumn::X), placement.offsetX)),
