@@ -14,92 +14,13 @@ import subprocess
 import sys
 import time
 
-import pyatspi
-
-TIMEOUT = 20
-
-
-class Failure(Exception):
-    pass
-
-
-def wait_for(what, probe, timeout=TIMEOUT):
-    """Calls probe until it gives something other than None or False."""
-    end = time.monotonic() + timeout
-    while True:
-        try:
-            found = probe()
-        except Exception:  # a node that went away while it was looked at
-            found = None
-        if found:
-            return found
-        if time.monotonic() > end:
-            raise Failure(f"gave up waiting for {what}")
-        time.sleep(0.2)
-
-
-def application():
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and (app.name or "").lower() == "morvanta":
-            return app
-    return None
-
-
-def node(role, name, root=None, exact=True):
-    """The first node below root (the program) with this role and name."""
-    def matches(candidate):
-        if candidate is None or candidate.getRoleName() != role:
-            return False
-        return candidate.name == name if exact else candidate.name.startswith(name)
-
-    def probe():
-        top = root or application()
-        return pyatspi.findDescendant(top, matches) if top is not None else None
-
-    return wait_for(f'{role} "{name}"', probe)
-
-
-def names_below(parent):
-    return [parent.getChildAtIndex(i).name for i in range(parent.childCount)]
-
-
-def extents(target):
-    box = target.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    return box.x, box.y, box.width, box.height
-
-
-def xdotool(*args):
-    subprocess.run(["xdotool", *args], check=True)
-
-
-def click(target):
-    x, y, width, height = extents(target)
-    xdotool("mousemove", str(x + width // 2), str(y + height // 2), "click", "1")
-
-
-def focus_window(title):
-    window = wait_for(f'window "{title}"', lambda: subprocess.run(
-        ["xdotool", "search", "--onlyvisible", "--name", title],
-        capture_output=True, text=True).stdout.split())
-    xdotool("windowfocus", "--sync", window[0])
-    time.sleep(0.3)
-
-
-def screenshot(target, path):
-    x, y, width, height = extents(target)
-    subprocess.run(["import", "-window", "root", "-crop", f"{width}x{height}+{x}+{y}", "+repage", path],
-                   check=True)
-    print(f"screenshot: {path} ({width}x{height})")
-
-
-def newer_files(folder, than):
-    return [os.path.join(root, name) for root, _, files in os.walk(folder) for name in files
-            if os.path.getmtime(os.path.join(root, name)) > than]
+from a11y import (TIMEOUT, Failure, choose_zoom, extents, focus_window, names_below, newer_files, node,
+                  open_skin, screenshot, skin_title, wait_for, xdotool)
 
 
 def run(exe, skin_folder, shots):
     main_file = os.path.join(skin_folder, "demo.skin")
-    title = next(line.split('"')[1] for line in open(main_file, encoding="latin-1") if line.startswith("TITLE="))
+    title = skin_title(main_file)
     copied_at = time.time()
     time.sleep(1)  # so that files the save rewrites are clearly newer
 
@@ -108,14 +29,7 @@ def run(exe, skin_folder, shots):
         editor = node("frame", "Morvanta")
         node("filler", "Toolbox")
 
-        focus_window("^Morvanta")
-        xdotool("key", "ctrl+o")
-        dialog = node("dialog", "Open...")
-        file_name = node("text", "File name:", root=dialog)
-        file_name.queryComponent().grabFocus()
-        xdotool("type", "--delay", "10", main_file)
-        xdotool("key", "Return")
-
+        open_skin(main_file)
         wait_for(f'the editor titled "{title}"', lambda: editor.name == title)
         phone = node("filler", "Phone", root=editor)
         shown = wait_for("the page's elements", lambda: names_below(phone) if phone.childCount > 5 else None)
@@ -126,9 +40,7 @@ def run(exe, skin_folder, shots):
             raise Failure(f"at 100 % the phone is {extents(phone)[2:]}")
         screenshot(editor, os.path.join(shots, "e2e-zoom100.png"))
 
-        zoom = node("combo box", "Zoom")
-        click(zoom)
-        click(node("list item", "200 %", root=zoom))
+        choose_zoom("200 %")
         wait_for("the phone at 200 %", lambda: extents(phone)[2:] == (416, 640))
         time.sleep(0.5)
         screenshot(editor, os.path.join(shots, "e2e-zoom200.png"))
