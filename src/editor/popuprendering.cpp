@@ -2,10 +2,9 @@
 
 #include "mainwindow.h"
 
+#include "document/numbertext.h"
 #include "document/recordformat.h"
 #include "document/skindocument.h"
-#include "document/numbertext.h"
-#include "document/zoom.h"
 #include "elementcanvas.h"
 #include "elementpicture.h"
 #include "mystatictext.h"
