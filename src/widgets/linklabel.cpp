@@ -7,8 +7,7 @@
 
 namespace {
 
-// What the accessibility tree shows of a link label: a link named by its text that can
-// be pressed.
+// What the accessibility tree shows of a link label: a link that can be pressed.
 class LinkLabelAccessible : public QAccessibleWidget
 {
 public:
@@ -17,12 +16,6 @@ public:
     {
     }
 
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return static_cast<const LinkLabel *>(widget())->text();
-        return QAccessibleWidget::text(t);
-    }
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString &actionName) override
     {
@@ -37,6 +30,7 @@ LinkLabel::LinkLabel(const QString &text, QWidget *parent)
     : QLabel(text, parent)
 {
     registerAccessibleInterface<LinkLabel, LinkLabelAccessible>();
+    setAccessibleName(text);
     QFont linkFont = font();
     linkFont.setUnderline(true);
     setFont(linkFont);
