@@ -51,17 +51,17 @@ QStringList buildMaximalPage(SkinDocument &document, const QString &folder)
     document.setActivePage(0, QStringLiteral("page"));
 
     for (const ElementKind &kind : ElementKinds::all()) {
-        if (kind.surface != Surface::Page || kind.pictureColumn < 0)
+        if (kind.surface != Surface::Page || kind.pictureColumn() < 0)
             continue;
         ElementTable &table = skin.table(kind);
         for (int slot = 0; slot < ElementKinds::DefaultSlots; ++slot) {
             QList<QByteArray> record(table.columnCount());
-            record[kind.xColumn] = QByteArray::number(slot * 7 % 144);
-            record[kind.yColumn] = QByteArray::number(slot * 11 % 212);
+            record[kind.xColumn()] = QByteArray::number(slot * 7 % 144);
+            record[kind.yColumn()] = QByteArray::number(slot * 11 % 212);
             const QString name = QStringLiteral("%1_%2").arg(kind.identifierText()).arg(slot);
-            record[kind.pictureColumn] = save(name + QStringLiteral(".bmp"), pattern(64, 64, false));
-            if (kind.maskColumn >= 0)
-                record[kind.maskColumn] = save(name + QStringLiteral("_mask.bmp"), pattern(64, 64, true));
+            record[kind.pictureColumn()] = save(name + QStringLiteral(".bmp"), pattern(64, 64, false));
+            if (kind.maskColumn() >= 0)
+                record[kind.maskColumn()] = save(name + QStringLiteral("_mask.bmp"), pattern(64, 64, true));
             table.setRecord(0, slot, record);
         }
     }

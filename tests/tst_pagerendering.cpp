@@ -45,11 +45,11 @@ QList<QByteArray> pictureRecord(const ElementKind &kind, int x, int y, const QBy
                                 const QByteArray &mask = {})
 {
     QList<QByteArray> record(kind.format->columnCount);
-    record[kind.xColumn] = QByteArray::number(x);
-    record[kind.yColumn] = QByteArray::number(y);
-    record[kind.pictureColumn] = picture;
-    if (kind.maskColumn >= 0)
-        record[kind.maskColumn] = mask;
+    record[kind.xColumn()] = QByteArray::number(x);
+    record[kind.yColumn()] = QByteArray::number(y);
+    record[kind.pictureColumn()] = picture;
+    if (kind.maskColumn() >= 0)
+        record[kind.maskColumn()] = mask;
     return record;
 }
 

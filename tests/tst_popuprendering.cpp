@@ -156,11 +156,11 @@ void TestPopupRendering::elementKinds()
     const ElementKind &kind = *ElementKinds::find(identifier);
     PopupFixture f(1.5, {"5", "10", "100", "60"});
     QList<QByteArray> record(kind.format->columnCount);
-    record[kind.xColumn] = "2";
-    record[kind.yColumn] = "3";
-    record[kind.pictureColumn] = f.picture("p.bmp", filled(4, 4));
-    if (kind.maskColumn >= 0)
-        record[kind.maskColumn] = f.picture("m.bmp", filled(4, 4, qRgb(255, 255, 255)));
+    record[kind.xColumn()] = "2";
+    record[kind.yColumn()] = "3";
+    record[kind.pictureColumn()] = f.picture("p.bmp", filled(4, 4));
+    if (kind.maskColumn() >= 0)
+        record[kind.maskColumn()] = f.picture("m.bmp", filled(4, 4, qRgb(255, 255, 255)));
     f.set(identifier, 0, record);
     f.set(identifier, 1, {});
 
@@ -170,7 +170,7 @@ void TestPopupRendering::elementKinds()
     QCOMPARE(f.editor().getElementCounter(identifier), 1);
     QCOMPARE(list[0]->identifier(), identifier);
     QCOMPARE(list[0]->geometry(), QRect(11, 53 + 5, 6, 6)); // (2 + 5) x 1.5 = 10.5 -> 11, 3 x 1.5 = 4.5 -> 5
-    QCOMPARE(qAlpha(list[0]->picture().toImage().pixel(0, 0)), kind.maskColumn >= 0 ? 0 : 255);
+    QCOMPARE(qAlpha(list[0]->picture().toImage().pixel(0, 0)), kind.maskColumn() >= 0 ? 0 : 255);
 }
 
 void TestPopupRendering::messages_data()

@@ -54,10 +54,14 @@ void TestSkinModel::kindsTableHoldsTogether()
             QCOMPARE(ElementKinds::find(kind.identifierText().toUpper()), &kind);
         const int columns = kind.format->columnCount;
         QCOMPARE(skin.table(kind).columnCount(), columns);
-        for (int column : {kind.keyColumn, kind.writtenWhenSet, kind.listedWhenSet, kind.xColumn, kind.yColumn,
-                           kind.pictureColumn, kind.maskColumn})
+        for (int column : {kind.keyColumn(), kind.writtenWhenSet, kind.listedWhenSet, kind.xColumn(), kind.yColumn(),
+                           kind.pictureColumn(), kind.maskColumn(), kind.commandColumn(), kind.argumentColumn()})
             QVERIFY2(column >= -1 && column < columns, kind.identifier);
+        QVERIFY2(kind.keyColumn() >= 0 && kind.slotsAfterReading > 0 && kind.slotsAfterAdding > 0, kind.identifier);
         QCOMPARE(kind.drawerFilter >= 0, kind.drawerCaption != nullptr);
+        QCOMPARE(kind.drawerFilter >= 0, kind.addCaption != nullptr);
+        if (kind.drawerFilter >= 0)
+            QCOMPARE(ElementKinds::atDrawerFilter(kind.surface, kind.drawerFilter), &kind);
         if (kind.drawerFilter >= 0)
             filters[kind.surface] << kind.drawerFilter;
         fileOrders[kind.surface] << kind.fileOrder;
@@ -73,6 +77,8 @@ void TestSkinModel::kindsTableHoldsTogether()
     }
     QCOMPARE(filters[Surface::Page].size(), 9);
     QCOMPARE(filters[Surface::Popup].size(), 5);
+    QCOMPARE(ElementKinds::drawerCaptions().size(), 9);
+    QCOMPARE(ElementKinds::atDrawerFilter(Surface::Popup, 5), nullptr);
 }
 
 void TestSkinModel::tableGrowsAndNeverDropsData_data()

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <array>
@@ -39,17 +40,24 @@ struct ElementKind
     ElementForm form;
     ElementTable Skin::*table;
     const RecordFormat *format;
-    int keyColumn;      // a slot holds an element when this column is set
-    int writtenWhenSet; // the writer writes a record when this column is set
-    int listedWhenSet;  // the drawer lists an element when this column is set; -1: never listed
-    int xColumn;        // -1: the element spans the screen's width
-    int yColumn;        // -1: no position
-    int pictureColumn;  // -1: no picture
-    int maskColumn;     // -1: no mask
-    int drawerFilter;   // position in the drawer's kind filter; -1: not there
+    int writtenWhenSet;        // the writer writes a record when this column is set
+    int listedWhenSet;         // the drawer lists an element when this column is set; -1: never listed
+    int drawerFilter;          // position in the drawer's kind filter; -1: not there
     const char *drawerCaption; // the caption of that position
-    int fileOrder;      // position among the records of a page or popup file
+    const char *addCaption;    // the drawer's add menu row; nullptr: not added there
+    int perPage;               // how many the add menu allows on one page or popup; 0: as many as fit
+    int fileOrder;             // position among the records of a page or popup file
     int slotsAfterReading;
+    int slotsAfterAdding;      // a page or popup added in the editor
+
+    // The record's own columns (-1 where it has none).
+    int keyColumn() const { return format->keyColumn; } // a slot holds an element when it is set
+    int xColumn() const { return format->xColumn; }     // none: the element spans the screen's width
+    int yColumn() const { return format->yColumn; }
+    int pictureColumn() const { return format->pictureColumn; }
+    int maskColumn() const { return format->maskColumn; }
+    int commandColumn() const { return format->commandColumn; }
+    int argumentColumn() const { return format->argumentColumn; }
 
     int index() const { return int(id); }
     QString identifierText() const { return QString::fromLatin1(identifier); }
@@ -69,6 +77,11 @@ const ElementKind *find(QStringView identifier);
 
 // The records of a page or popup file in the order they are written.
 const QList<const ElementKind *> &inFileOrder(Surface surface);
+// The kind at a position of the drawer's filter; nullptr for a position the surface
+// has no kind at.
+const ElementKind *atDrawerFilter(Surface surface, int position);
+// The drawer's filter captions, in order.
+QStringList drawerCaptions();
 
 // Position of an element kind in the drawer's filter for kind "Page" or "Popup"
 // (letter case ignored); -1 when the identifier is not a kind of that surface or is

@@ -20,13 +20,21 @@ struct LocationColumn { enum : int { X, Y, Width, Height, Count }; };
 struct BehaviourColumn { enum : int { AnyCommand, FocusLost, OtherPopups, Indicator, Count }; };
 struct PageColumn { enum : int { Number, File, Name, Count }; };
 
-// How one record kind looks in a page or popup file.
+// How one record kind looks in a page or popup file, and which of its columns mean the
+// same in every record that has them (-1 where it has none).
 struct RecordFormat
 {
     QByteArray keyword;
     int columnCount = 0;
     QList<int> rawColumns;  // written unquoted
     QList<int> pathColumns; // quoted, and "/" in the file is ":" in the model
+    int keyColumn = -1;     // a slot holds a record when this column is set
+    int xColumn = -1;       // none: the record spans the screen's width
+    int yColumn = -1;
+    int pictureColumn = -1;
+    int maskColumn = -1;
+    int commandColumn = -1;
+    int argumentColumn = -1;
 
     bool isRaw(int column) const { return rawColumns.contains(column); }
     bool isPath(int column) const { return pathColumns.contains(column); }

@@ -216,8 +216,8 @@ bool MainWindow::initializeCanvas(int index, ElementCanvas *canvas, const QStrin
     m_document.initializeElementArr();
 
     // The today view spans the screen's width: it has no X.
-    const int x = kind->xColumn >= 0 ? NumberText::val(m_document.getElement(kind->xColumn)) : 0;
-    const int y = NumberText::val(m_document.getElement(kind->yColumn));
+    const int x = kind->xColumn() >= 0 ? NumberText::val(m_document.getElement(kind->xColumn())) : 0;
+    const int y = NumberText::val(m_document.getElement(kind->yColumn()));
 
     discard(ActiveCanvas);
     // It stands for the selected element, under the element's own name.
@@ -263,8 +263,8 @@ bool MainWindow::deinitializeCanvas()
     if (!kind)
         return true;
     const QPoint offset = skinOffset(*kind);
-    m_document.setElementValue(kind->xColumn, m_view.setRoundZoomValue(position.x(), QByteArray::number(offset.x())));
-    m_document.setElementValue(kind->yColumn, m_view.setRoundZoomValue(position.y() - CanvasBorderTop,
+    m_document.setElementValue(kind->xColumn(), m_view.setRoundZoomValue(position.x(), QByteArray::number(offset.x())));
+    m_document.setElementValue(kind->yColumn(), m_view.setRoundZoomValue(position.y() - CanvasBorderTop,
                                                                        QByteArray::number(offset.y())));
     // Labels write themselves back when their own gesture ends.
     if (kind->form != ElementForm::Label)

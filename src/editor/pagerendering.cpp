@@ -135,11 +135,11 @@ bool MainWindow::loadPictures(const ElementKind &kind, const Placement &placemen
     discardAll(list);
     const ElementTable &table = skin().table(kind);
     const int plane = m_document.getActivePage();
-    const bool applyMask = kind.maskColumn >= 0 && m_view.MaskStatus();
+    const bool applyMask = kind.maskColumn() >= 0 && m_view.MaskStatus();
     const QSize limit = phoneSize();
 
     for (int slot = 0; slot < table.slotCount(); ++slot) {
-        const QByteArray pictureName = table.value(plane, slot, kind.pictureColumn);
+        const QByteArray pictureName = table.value(plane, slot, kind.pictureColumn());
         if (pictureName.isEmpty())
             continue;
         const QImage picture = readPicture(pictureName);
@@ -150,12 +150,12 @@ bool MainWindow::loadPictures(const ElementKind &kind, const Placement &placemen
         list.append(canvas);
         const QSize full(zoomed(picture.width()), zoomed(picture.height()));
         const QSize shownSize = ElementPicture::clamped(full, limit);
-        const QImage mask = applyMask ? readMask(table.value(plane, slot, kind.maskColumn)) : QImage();
+        const QImage mask = applyMask ? readMask(table.value(plane, slot, kind.maskColumn())) : QImage();
         QImage shown = mask.isNull() ? ElementPicture::scaled(picture, full, shownSize)
                                      : ElementPicture::masked(picture, mask, full, shownSize);
         canvas->setPicture(QPixmap::fromImage(std::move(shown)));
-        canvas->setGeometry(placed(zoomed(table.value(plane, slot, kind.xColumn), placement.offsetX)),
-                            placed(qint64(zoomed(table.value(plane, slot, kind.yColumn))) + placement.top),
+        canvas->setGeometry(placed(zoomed(table.value(plane, slot, kind.xColumn()), placement.offsetX)),
+                            placed(qint64(zoomed(table.value(plane, slot, kind.yColumn()))) + placement.top),
                             shownSize.width(), shownSize.height());
         canvas->show();
     }
@@ -172,7 +172,7 @@ bool MainWindow::loadLabels(const ElementKind &kind, const Placement &placement)
 
     for (int slot = 0; slot < table.slotCount(); ++slot) {
         const auto value = [&](int column) { return table.value(plane, slot, column); };
-        if (value(kind.keyColumn).isEmpty())
+        if (value(kind.keyColumn()).isEmpty())
             continue;
         auto *label = new MyStaticText(kind.identifierText(), slot, m_phoneView);
         list.append(label);
@@ -268,7 +268,7 @@ bool MainWindow::LoadToday()
     const int plane = m_document.getActivePage();
     for (int slot = 0; slot < table.slotCount(); ++slot) {
         const auto value = [&](int column) { return table.value(plane, slot, column); };
-        if (value(kind.keyColumn).isEmpty())
+        if (value(kind.keyColumn()).isEmpty())
             continue;
         auto *canvas = new ElementCanvas(kind.identifierText(), slot, m_phoneView);
         list.append(canvas);
