@@ -8,6 +8,9 @@
 namespace Mapping {
 
 constexpr int CommandCount = 36;
+// The commands whose argument is a page or popup, numbered from 1.
+constexpr int SelectPageCommand = 101;
+constexpr int ShowPopupCommand = 110;
 
 // toPosition true: a command code to its list position, -1 when unknown.
 // toPosition false: a list position to its code, -1 outside 0 to 35.

@@ -1,5 +1,6 @@
 #include "skindocument.h"
 
+#include "skinedits.h"
 #include "skinwriter.h"
 
 namespace {
@@ -23,9 +24,8 @@ void SkinDocument::installSkin(Skin skin)
     m_activePage = -1;
     m_activePopup = -1;
     m_shown = Shown::Nothing;
-    m_activeElement.clear();
-    m_activeCanvasIndex = -1;
     m_elementArr.clear();
+    setSelection(QString(), -1);
     m_newSkin = m_newPage = m_newPopup = false;
     setPopupMode(false);
     emit skinReplaced();
@@ -62,6 +62,15 @@ void SkinDocument::setPopupMode(bool popupMode)
     emit popupModeChanged(popupMode);
 }
 
+void SkinDocument::setSelection(const QString &identifier, int slot)
+{
+    if (m_activeElement == identifier && m_activeCanvasIndex == slot)
+        return;
+    m_activeElement = identifier;
+    m_activeCanvasIndex = slot;
+    emit selectionChanged();
+}
+
 void SkinDocument::initializeElementArr()
 {
     const ElementTable *table = m_skin.tableForElement(m_activeElement);
@@ -88,6 +97,60 @@ void SkinDocument::setElement()
     for (int column = 0; column < m_elementArr.size(); ++column)
         table->setValue(plane, m_activeCanvasIndex, column, m_elementArr.at(column));
     markSkinModified();
+}
+
+namespace {
+
+const char *kindWord(Surface surface)
+{
+    return surface == Surface::Page ? "page" : "popup";
+}
+
+} // namespace
+
+int SkinDocument::addPlane(Surface surface)
+{
+    const int index = SkinEdits::addPlane(m_skin, surface);
+    if (surface == Surface::Page)
+        m_newPage = true;
+    else
+        m_newPopup = true;
+    setActivePage(index, QLatin1String(kindWord(surface)));
+    markSkinModified();
+    return index;
+}
+
+QStringList SkinDocument::removeActivePlane(Surface surface)
+{
+    const int active = surface == Surface::Page ? m_activePage : m_activePopup;
+    const int count = int(surface == Surface::Page ? m_skin.PageProperties.size() : m_skin.PopUpProperties.size());
+    if (active < 0 || active >= count)
+        return {};
+    const QStringList lostButtons = SkinEdits::removePlane(m_skin, surface, active);
+    setActivePage(0, QLatin1String(kindWord(surface)));
+    markSkinModified();
+    return lostButtons;
+}
+
+bool SkinDocument::selectNewElement(const ElementKind &kind)
+{
+    const int slot = SkinEdits::firstFreeSlot(m_skin, kind, getActivePage());
+    if (slot < 0)
+        return false;
+    setSelection(kind.identifierText(), slot);
+    initializeElementArr();
+    return true;
+}
+
+bool SkinDocument::removeSelectedElement(Surface surface)
+{
+    const ElementKind *kind = ElementKinds::find(m_activeElement);
+    if (!kind || kind->surface != surface || kind->drawerFilter < 0 || m_activeCanvasIndex < 0)
+        return false;
+    SkinEdits::removeOnlyOneElement(m_skin.table(*kind), getActivePage(), m_activeCanvasIndex);
+    setActiveCanvasIndex(-1);
+    markSkinModified();
+    return true;
 }
 
 Result SkinDocument::write()

@@ -50,8 +50,10 @@ public:
     // --- the selected element and its working copy
     const QString &ActiveElement() const { return m_activeElement; }
     int ActiveCanvasIndex() const { return m_activeCanvasIndex; } // -1: nothing selected
-    void setActiveElement(const QString &identifier) { m_activeElement = identifier; }
-    void setActiveCanvasIndex(int slot) { m_activeCanvasIndex = slot; }
+    void setActiveElement(const QString &identifier) { setSelection(identifier, m_activeCanvasIndex); }
+    void setActiveCanvasIndex(int slot) { setSelection(m_activeElement, slot); }
+    // Both at once, announced once.
+    void setSelection(const QString &identifier, int slot);
     // Copies the selected element's record, on the active page or popup, into
     // ElementArr; an identifier that names no kind gives an empty record.
     void initializeElementArr();
@@ -73,6 +75,21 @@ public:
     bool newPopup() const { return m_newPopup; }
     void setNewPopup(bool on) { m_newPopup = on; }
 
+    // --- adding and removing
+    // Adds an empty page or popup at the end and makes it the active one; it counts as
+    // new (newPage, newPopup) until its dialog is done. Returns its index.
+    int addPlane(Surface surface);
+    // Removes the active page or popup; page or popup 0 becomes the active one. Returns
+    // the buttons that showed the removed one, one line each, for the user.
+    QStringList removeActivePlane(Surface surface);
+    // Selects the first free slot of a kind on the active page or popup, its empty record
+    // in the working copy, for an element about to be added. False when every slot of
+    // the kind holds an element; nothing changes then.
+    bool selectNewElement(const ElementKind &kind);
+    // Removes the selected element when it is an element of `surface`; the elements after
+    // it move down and nothing stays selected. False when nothing was removed.
+    bool removeSelectedElement(Surface surface);
+
     // --- unsaved changes
     bool isSkinModified() const { return m_modified; }
     void markSkinModified() { setModified(true); }
@@ -88,6 +105,8 @@ signals:
     void skinReplaced();
     void modifiedChanged(bool modified);
     void activePageChanged(Surface surface, int index);
+    // ActiveElement or ActiveCanvasIndex changed.
+    void selectionChanged();
     void popupModeChanged(bool popupMode);
     void rebuildRequested(Surface surface);
 
