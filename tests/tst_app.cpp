@@ -1,6 +1,8 @@
 #include "app/app.h"
 #include "editor/elementcanvas.h"
 #include "editor/mainwindow.h"
+#include "navigator/drawer1.h"
+#include "widgets/namedcombobox.h"
 #include "scriptedprompts.h"
 #include "toolbox/toolwindow.h"
 #include "widgets/loadingwindow.h"
@@ -10,6 +12,8 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QLabel>
+#include <QListWidget>
+#include <QToolButton>
 #include <QMenu>
 #include <QMenuBar>
 #include <QtTest>
@@ -63,6 +67,9 @@ private slots:
     void openRecentNeedsARecentEntry_data();
     void openRecentNeedsARecentEntry();
     void closeSavesThePreferences();
+    void openRecentAcrossRuns();
+    void openRecentAsksToSaveFirst_data();
+    void openRecentAsksToSaveFirst();
 
     void readingShowsTheFirstPageOrPopup_data();
     void readingShowsTheFirstPageOrPopup();
@@ -70,6 +77,7 @@ private slots:
     void refusedFileKeepsWhatWasOpen();
     void cancelledOpenDialogChangesNothing();
     void readingAnotherSkinLeavesNothingOfTheFirst();
+    void savingClearsTheMissingMarks();
 
     void saveChangesDialogAnswers_data();
     void saveChangesDialogAnswers();
@@ -92,6 +100,9 @@ public slots:
 private:
     // Reads the skin and checks it was accepted.
     bool read(const QString &mainSkinFile);
+    // The captions of "Open Recent", top to bottom.
+    QStringList recentCaptions() const;
+    QAction *recentItem(int index) const;
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<App> m_app;
@@ -273,6 +284,75 @@ void TestApp::closeSavesThePreferences()
     m_app->prefs().setValue(QStringLiteral("recent_0"), QStringLiteral("skin.txt"));
     m_app->Close();
     QVERIFY(BPrefs().HasKey(QStringLiteral("recent_0")));
+}
+
+QStringList TestApp::recentCaptions() const
+{
+    QStringList captions;
+    for (const QAction *item : m_app->menu("AblageOpenRecentMenu")->actions())
+        captions << item->text();
+    return captions;
+}
+
+QAction *TestApp::recentItem(int index) const
+{
+    return m_app->menu("AblageOpenRecentMenu")->findChild<QAction *>(QStringLiteral("MenuRecent%1").arg(index));
+}
+
+// Three skins whose main files share a name are listed by their paths, survive the
+// end of the run, and reopening one moves it to the top; a vanished one is named and
+// stays listed.
+void TestApp::openRecentAcrossRuns()
+{
+    m_app->Open();
+    QStringList paths;
+    for (int i = 0; i < 3; ++i) {
+        paths.prepend(writeSkin(m_dir->filePath(QStringLiteral("s%1").arg(i)), "S"));
+        QVERIFY(read(paths.first()));
+    }
+    QCOMPARE(recentCaptions(), paths);
+    m_app->Close();
+
+    m_app = std::make_unique<App>(std::make_unique<ScriptedPrompts>());
+    m_prompts = static_cast<ScriptedPrompts *>(&m_app->prompts());
+    m_app->Open();
+    QCOMPARE(recentCaptions(), paths);
+    emit m_app->menu("AblageMenu")->aboutToShow();
+    QVERIFY(m_app->menuAction("AblageOpenRecent")->isEnabled());
+
+    recentItem(2)->trigger();
+    QCOMPARE(m_app->document().skin().AbsolutPathToSkin, m_dir->filePath("s0/"));
+    QCOMPARE(recentCaptions(), (QStringList{paths.at(2), paths.at(0), paths.at(1)}));
+
+    QVERIFY(QDir(m_dir->filePath("s1")).removeRecursively());
+    recentItem(2)->trigger();
+    QCOMPARE(m_prompts->lastMessage(), QStringLiteral("Attention:\n\nFile does not exists!"));
+    QCOMPARE(m_prompts->messages.last().icon, Prompts::Icon::Plain);
+    QCOMPARE(m_app->document().skin().AbsolutPathToSkin, m_dir->filePath("s0/"));
+    QCOMPARE(recentCaptions().size(), 3);
+}
+
+void TestApp::openRecentAsksToSaveFirst_data()
+{
+    QTest::addColumn<SaveChoice>("answer");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("Cancel") << SaveChoice::Cancel << false;
+    QTest::newRow("Don't Save") << SaveChoice::DontSave << true;
+}
+
+void TestApp::openRecentAsksToSaveFirst()
+{
+    QFETCH(SaveChoice, answer);
+    QFETCH(bool, opened);
+    m_app->Open();
+    QVERIFY(read(writeSkin(m_dir->filePath("a"), "A")));
+    QVERIFY(read(writeSkin(m_dir->filePath("b"), "B")));
+    m_app->document().markSkinModified();
+    m_prompts->saveAnswers.enqueue(answer);
+
+    recentItem(1)->trigger();
+    QCOMPARE(m_prompts->questions.size(), 1);
+    QCOMPARE(m_app->document().skin().SkinTitle, QByteArray(opened ? "A" : "B"));
 }
 
 // --- reading
@@ -492,10 +572,11 @@ void TestApp::readingAnotherSkinLeavesNothingOfTheFirst()
     document.skin().ButtonProperties.setRecord(0, 0, {"10", "20", "101", "", "b.bmp", ""});
     document.skin().DeleteFiles << "popup_0";
     MainWindow *editor = m_app->mainWindow();
-    m_app->showPage(0);
+    document.requestRebuild(Surface::Page);
     QVERIFY(editor->initializeCanvas(0, editor->Canvas1().value(0), "Bt", QPoint(12, 47), false));
     document.markSkinModified();
-    m_app->showPopup(0);
+    m_app->drawer()->PopupMenuItems->setCurrentIndex(1); // the popup over the page
+    QVERIFY(editor->PopupBackground);
 
     QVERIFY(read(writeSkin(m_dir->filePath("second"), "Second")));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -515,6 +596,18 @@ void TestApp::readingAnotherSkinLeavesNothingOfTheFirst()
     QVERIFY(!document.isSkinModified());
     QCOMPARE(editor->windowTitle(), QStringLiteral("Second[*]"));
     QVERIFY(!editor->isWindowModified());
+}
+
+void TestApp::savingClearsTheMissingMarks()
+{
+    const QString main = writeSkin(m_dir->filePath("skin"), "Skin", 2);
+    QVERIFY(QFile::remove(m_dir->filePath("skin/page_1")));
+    QVERIFY(read(main));
+    const QListWidget *pages = m_app->drawer()->TableItems;
+    QCOMPARE(pages->item(1)->text(), QStringLiteral("Page 1 !!!"));
+    QVERIFY(m_app->write());
+    QCOMPARE(pages->item(1)->text(), QStringLiteral("Page 1"));
+    QVERIFY(QFileInfo::exists(m_dir->filePath("skin/page_1")));
 }
 
 void TestApp::newSkinStartsEmptyInTheChosenFolder()
@@ -538,6 +631,8 @@ void TestApp::newSkinStartsEmptyInTheChosenFolder()
     // Names of the old skin's removed pages must never reach the new folder's save.
     QVERIFY(skin.DeleteFiles.isEmpty());
     QVERIFY(!m_app->document().isPopupMode());
+    QCOMPARE(m_app->drawer()->TableItems->count(), 0); // no rows of the old skin
+    QVERIFY(m_app->drawer()->AddButton->isEnabled());
     QVERIFY(m_app->menuAction("MenuSave")->isEnabled());
     QVERIFY(QDir(folder).isEmpty()); // nothing is written before Save
 }

@@ -7,6 +7,8 @@
 #include "document/skinreader.h"
 #include "document/validation.h"
 #include "editor/mainwindow.h"
+#include "navigator/drawer1.h"
+#include "prefs/recentfiles.h"
 #include "toolbox/toolwindow.h"
 #include "widgets/aboutwindow.h"
 #include "widgets/loadingwindow.h"
@@ -44,6 +46,8 @@ App::App(std::unique_ptr<Prompts> prompts, QObject *parent)
 
     m_mainWindow = new MainWindow(m_document, m_view, *m_prompts);
     m_mainWindow->installEventFilter(this);
+    m_drawer = new Drawer1(m_document, m_view, *m_prompts, m_mainWindow);
+    m_mainWindow->addDockWidget(Qt::RightDockWidgetArea, m_drawer);
     m_toolWindow = new ToolWindow(m_view);
     // Closing the editor window ends the run; the toolbox goes with it.
     m_toolWindow->setAttribute(Qt::WA_QuitOnClose, false);
@@ -62,6 +66,7 @@ App::~App()
 
 void App::Open()
 {
+    buildRecentMenu();
     EnableMenuItems();
     m_mainWindow->show();
     m_toolWindow->placeBesideWindow();
@@ -73,31 +78,6 @@ void App::Close()
     // At the very end there is no one left to tell; a store that cannot be written
     // costs only the recent list.
     m_prefs.Save();
-}
-
-// --- pages and popups
-
-void App::showPage(int index)
-{
-    m_document.setActivePage(index, QStringLiteral("page"));
-    m_document.setPopupMode(false);
-    m_document.requestRebuild(Surface::Page);
-}
-
-void App::showPopup(int index)
-{
-    m_document.setActivePage(index, QStringLiteral("popup"));
-    m_document.setPopupMode(true);
-    // Drawn over the page that was shown last.
-    m_document.requestRebuild(Surface::Popup);
-}
-
-void App::showFirstPageOrPopup()
-{
-    if (m_document.skin().pageCounter() >= 0)
-        showPage(0);
-    else if (m_document.skin().popupCounter() >= 0)
-        showPopup(0);
 }
 
 // --- reading and writing
@@ -130,12 +110,40 @@ bool App::readMainSkinFile(const QString &path)
 void App::installSkin(Skin &&skin)
 {
     m_document.installSkin(std::move(skin));
-    showFirstPageOrPopup();
+    m_drawer->showSkin();
     EnableMenuItems();
 }
 
 void App::HandleRecentFiles()
 {
+    const Skin &skin = m_document.skin();
+    // A store that cannot be written costs only the list of the next run; the run's
+    // own menu is right either way, so this is not worth a message at every opening.
+    RecentFiles(m_prefs).add(skin.MainSkinFile, skin.AbsolutPathToSkin + skin.MainSkinFile);
+    buildRecentMenu();
+}
+
+void App::buildRecentMenu()
+{
+    QMenu *recent = m_menus.value(QStringLiteral("AblageOpenRecentMenu"));
+    recent->clear();
+    for (const RecentFiles::Entry &entry : RecentFiles(m_prefs).entries()) {
+        QAction *item = recent->addAction(entry.caption());
+        item->setObjectName(QStringLiteral("MenuRecent%1").arg(entry.index));
+        connect(item, &QAction::triggered, this, [this, index = entry.index] { MenuRecent_Action(index); });
+    }
+}
+
+void App::MenuRecent_Action(int index)
+{
+    if (saveChangesDialog())
+        return;
+    const QString path = RecentFiles(m_prefs).path(index);
+    if (!QFileInfo(path).isFile()) {
+        m_prompts->showMessage(QStringLiteral("Attention:\n\nFile does not exists!"), Prompts::Icon::Plain);
+        return;
+    }
+    readMainSkinFile(path);
 }
 
 bool App::write()
@@ -143,6 +151,8 @@ bool App::write()
     if (!m_document.isSkinLoaded())
         return false;
     const Result result = m_document.write();
+    // What was written is no longer missing.
+    m_drawer->refreshItems();
     if (!result.ok())
         report(result);
     EnableMenuItems();
@@ -206,6 +216,7 @@ void App::buildMenus()
             &QAction::triggered, this, &App::MenuOpen_Action);
     QMenu *recent = file->addMenu(QStringLiteral("Open Recent"));
     recent->setObjectName(QStringLiteral("AblageOpenRecentMenu"));
+    m_menus.insert(recent->objectName(), recent);
     recent->menuAction()->setObjectName(QStringLiteral("AblageOpenRecent"));
     m_actions.insert(QStringLiteral("AblageOpenRecent"), recent->menuAction());
     connect(addMenuItem(file, QStringLiteral("MenuSave"), QStringLiteral("Save"), QKeySequence::Save),
@@ -253,9 +264,9 @@ void App::EnableMenuItems()
     m_actions.value(QStringLiteral("SkinBeamtoHandy"))->setEnabled(false);
 }
 
-bool App::hasRecentFiles() const
+bool App::hasRecentFiles()
 {
-    return m_prefs.HasKey(QStringLiteral("recent_0"));
+    return RecentFiles(m_prefs).hasEntries();
 }
 
 QAction *App::menuAction(const QString &name) const

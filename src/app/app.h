@@ -14,6 +14,7 @@
 
 class QAction;
 class QMenu;
+class Drawer1;
 class MainWindow;
 class ToolWindow;
 class LoadingWindow;
@@ -40,14 +41,11 @@ public:
     SkinDocument &document() { return m_document; }
     ViewOptions &viewOptions() { return m_view; }
     MainWindow *mainWindow() const { return m_mainWindow; }
+    Drawer1 *drawer() const { return m_drawer; }
     ToolWindow *toolWindow() const { return m_toolWindow; }
     Prompts &prompts() const { return *m_prompts; }
     // The preferences store of this run, saved by Close.
     BPrefs &prefs() { return m_prefs; }
-
-    // Shows a page or popup of the open skin in the editor (the drawer's job later).
-    void showPage(int index);
-    void showPopup(int index);
 
     // --- reading and writing
     // With no path the user picks the file; cancelling changes nothing and is true.
@@ -65,6 +63,8 @@ public:
 
     void MenuNew_Action();
     void MenuOpen_Action();
+    // Opens entry n of "Open Recent", asking to save first.
+    void MenuRecent_Action(int index);
     void MenuSave_Action();
     void MenuSkinEigenschaften_Action();
     void MenuHelp_Action();
@@ -88,12 +88,13 @@ private:
     QAction *addMenuItem(QMenu *menu, const QString &name, const QString &caption,
                          const QKeySequence &shortcut = {});
     void installSkin(Skin &&skin);
-    void showFirstPageOrPopup();
     // A caution message with the result's heading and text.
     void report(const Result &result);
-    bool hasRecentFiles() const;
-    // The recent-files list is not written yet: a successful read calls this.
+    bool hasRecentFiles();
+    // Puts the skin just read at the top of "Open Recent" and stores the list.
     void HandleRecentFiles();
+    // The "Open Recent" items from the stored list.
+    void buildRecentMenu();
     void openHelpPage(const QString &page);
     // The skin properties dialog is not written yet: New Skin and Properties call this.
     void openSkinPropertiesDialog();
@@ -103,6 +104,7 @@ private:
     std::unique_ptr<Prompts> m_prompts;
     BPrefs m_prefs;
     MainWindow *m_mainWindow = nullptr;
+    Drawer1 *m_drawer = nullptr;
     ToolWindow *m_toolWindow = nullptr;
     LoadingWindow *m_loadingWindow = nullptr;
     AboutWindow *m_aboutWindow = nullptr;

@@ -31,6 +31,11 @@ MainWindow::MainWindow(SkinDocument &document, ViewOptions &view, Prompts &promp
     connect(&m_document, &SkinDocument::modifiedChanged, this,
             [this](bool modified) { CarbonDeclares::SetWindowModified(this, modified); });
     connect(&m_document, &SkinDocument::rebuildRequested, this, &MainWindow::rebuild);
+    // Back to pages: the popup leaves the phone.
+    connect(&m_document, &SkinDocument::popupModeChanged, this, [this](bool popupMode) {
+        if (!popupMode)
+            deleteAllPopupElements(true);
+    });
     connect(&m_view, &ViewOptions::zoomChanged, this, &MainWindow::applyZoom);
     connect(&m_view, &ViewOptions::maskStatusChanged, this,
             [this] { rebuildShown(m_document.isPopupActive()); });
@@ -117,10 +122,27 @@ void MainWindow::rebuildShown(bool popupShown)
 
 void MainWindow::rebuild(Surface surface)
 {
-    if (surface == Surface::Page)
-        PageAction();
-    else
-        PopupAction();
+    // With nothing left to show, nothing of what was shown may stay.
+    if (surface == Surface::Page) {
+        if (skin().pageCounter() >= 0)
+            PageAction();
+        else
+            clearPage();
+    } else {
+        if (skin().popupCounter() >= 0)
+            PopupAction();
+        else
+            deleteAllPopupElements(true);
+    }
+}
+
+void MainWindow::clearPage()
+{
+    deleteAllPageElements();
+    hideSelectionCanvas();
+    initializeVariables();
+    // No page area: nothing can be placed or dragged until a page is shown.
+    CanvasBorderTop = CanvasBorderBottom = CanvasBorderRight = 0;
 }
 
 QColor MainWindow::string2color(const QByteArray &text)
@@ -190,15 +212,12 @@ void MainWindow::hideSelectionCanvas()
 void MainWindow::clearAll()
 {
     deleteAllPopupElements(true);
-    deleteAllPageElements();
+    clearPage();
     discard(ActiveCanvas);
     ActiveCanvas = nullptr;
     ActiveCanvasObject = nullptr;
-    m_document.setActiveElement(QString());
+    m_document.setSelection(QString(), -1);
     PicMouseDiffX = PicMouseDiffY = 0;
-    // No page area: nothing can be placed or dragged until a page is shown.
-    CanvasBorderTop = CanvasBorderBottom = CanvasBorderRight = 0;
-    initializeVariables();
     m_phoneView->update();
 }
 

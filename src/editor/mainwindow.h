@@ -141,6 +141,8 @@ private:
     // active page and popup end as they were.
     void rebuildShown(bool popupShown);
     void rebuild(Surface surface);
+    // No page: an empty phone under whatever popup is shown.
+    void clearPage();
     void setPhoneViewZoom(double zoom);
 
     Placement pagePlacement() const;
