@@ -7,6 +7,7 @@ Needs Debian's python3-pyatspi, a session bus with the accessibility bus on it
 
 import os
 import subprocess
+import tempfile
 import time
 
 import pyatspi
@@ -20,6 +21,7 @@ class Failure(Exception):
 
 def wait_for(what, probe, timeout=TIMEOUT):
     """Calls probe until it gives something other than None or False."""
+    print(f"waiting for {what}", flush=True)
     end = time.monotonic() + timeout
     while True:
         try:
@@ -28,14 +30,55 @@ def wait_for(what, probe, timeout=TIMEOUT):
             found = None
         if found:
             return found
+        if _program is not None and _program.poll() is not None:
+            raise Failure(f"the program ended (status {_program.returncode}) while waiting for {what}")
         if time.monotonic() > end:
             raise Failure(f"gave up waiting for {what}")
         time.sleep(0.2)
 
 
+# The program whose tree is searched: the registry may still list one that has ended.
+_program = None
+_program_pid = None
+_program_log = None
+
+
+def program_output():
+    """What the program last started wrote to its error output."""
+    if _program_log is None:
+        return ""
+    _program_log.seek(0)
+    return _program_log.read()
+
+
+def start(exe):
+    """Starts the program and waits for its accessibility tree, which is the one searched
+    from now on.
+
+    Now and then, with the machine busy, the program cannot connect to a display that
+    answers everyone else; it is started again then, and only then.
+    """
+    global _program, _program_pid, _program_log
+    for attempt in range(3):
+        log = _program_log = tempfile.TemporaryFile(mode="w+")
+        _program = subprocess.Popen([exe], stderr=log)
+        _program_pid = _program.pid
+        if wait_for("the program's accessibility tree", lambda: application() or _program.poll() is not None):
+            if _program.poll() is None:
+                return _program
+        output = program_output()
+        if "could not connect to display" not in output:
+            raise Failure(f"the program ended at its start (status {_program.returncode}):\n{output}")
+        print(f"the display refused the program (attempt {attempt + 1}); starting it again", flush=True)
+        time.sleep(1)
+    raise Failure("the program could not connect to the display")
+
+
 def application():
     for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and (app.name or "").lower() == "morvanta":
+        if app is None or (app.name or "").lower() != "morvanta":
+            continue
+        if _program_pid is None or app.get_process_id() == _program_pid:
             return app
     return None
 
@@ -102,11 +145,34 @@ def open_skin(main_file):
     xdotool("key", "Return")
 
 
+def choose(combo_box, caption):
+    """Chooses an entry of a combo box by opening it and clicking the entry."""
+    box = node("combo box", combo_box)
+    click(box)
+    click(node("list item", caption, root=box))
+
+
 def choose_zoom(caption):
     """Chooses "100 %", "150 %" or "200 %" in the toolbox's zoom list."""
-    zoom = node("combo box", "Zoom")
-    click(zoom)
-    click(node("list item", caption, root=zoom))
+    choose("Zoom", caption)
+
+
+def choose_from_menus(*captions):
+    """Opens the menu bar's menus and submenus by their captions and clicks the last."""
+    for caption in captions:
+        item = wait_for(f'menu item "{caption}" on screen', lambda: visible(node("menu item", caption)))
+        click(item)
+        time.sleep(0.3)
+
+
+def enabled(target):
+    """The node when it can be used, else None."""
+    return target if target.getState().contains(pyatspi.STATE_ENABLED) else None
+
+
+def visible(target):
+    """The node when it is on screen, else None."""
+    return target if target.getState().contains(pyatspi.STATE_SHOWING) and extents(target)[2] > 0 else None
 
 
 def skin_title(main_file):

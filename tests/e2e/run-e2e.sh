@@ -1,7 +1,7 @@
 #!/bin/bash
-# Uses the real program as a person would (drive.py), on a copy of the demo skin, and
-# checks that saving it unchanged rewrote it byte for byte. Screenshots of the editor
-# window at 100 % and 200 % are left in the current folder.
+# Uses the real program as a person would (drive.py), on a copy of the demo skin: the
+# saved files must differ from the demo's only by the element it removed. Screenshots of
+# the editor window at 100 % and 200 % are left in the current folder.
 #
 # Usage: run-e2e.sh <morvanta executable> <source folder>
 set -euo pipefail
@@ -21,7 +21,5 @@ cp -r "$demo" "$work/demo"
 # Keep the program's preferences and caches out of the user's home.
 export XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" XDG_DATA_HOME="$work/data"
 
-"$here/session.sh" /usr/bin/python3 "$here/drive.py" "$exe" "$work/demo" "$PWD"
-
-diff -r "$demo" "$work/demo" || { echo "FAIL: the saved skin differs from the original" >&2; exit 1; }
-echo "PASS: the demo skin was opened, zoomed, saved unchanged and the program quit"
+"$here/session.sh" /usr/bin/python3 "$here/drive.py" "$exe" "$work/demo" "$demo" "$PWD"
+echo "PASS: the demo skin was opened, a page picked, a button removed, zoomed, saved and reopened from Open Recent"

@@ -10,7 +10,7 @@ import subprocess
 import sys
 import time
 
-from a11y import choose_zoom, extents, node, open_skin, skin_title, wait_for
+from a11y import choose_zoom, extents, node, open_skin, skin_title, start, wait_for
 
 
 def shoot(editor, toolbox, path):
@@ -26,7 +26,7 @@ def shoot(editor, toolbox, path):
 def main():
     exe, skin_folder, docs = sys.argv[1:4]
     main_file = os.path.join(skin_folder, "demo.skin")
-    program = subprocess.Popen([exe])
+    program = start(exe)
     try:
         editor = node("frame", "Morvanta")
         toolbox = node("filler", "Toolbox")
