@@ -87,7 +87,9 @@ QListWidget *makeList(int rowHeight, const QString &accessibleName, QWidget *par
     list->setUniformItemSizes(true);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // Rows fill the list to its edge: ten page rows of 18 pixels fit its 180 exactly.
+    list->setFrameShape(QFrame::NoFrame);
     list->setTextElideMode(Qt::ElideRight);
     return list;
 }
@@ -102,9 +104,12 @@ QToolButton *makeButton(const QString &name, const QString &icon, QWidget *paren
     return button;
 }
 
+// Beyond a number of rows the scroll bar stays, so that the list does not jump as rows
+// come and go; below it one shows only when the rows do not fit, so that no row is
+// ever out of reach.
 void showScrollBarAbove(QListWidget *list, int rowsWithout)
 {
-    list->setVerticalScrollBarPolicy(list->count() > rowsWithout ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    list->setVerticalScrollBarPolicy(list->count() > rowsWithout ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
 }
 
 // The row text of a picture: the file's own name without ".bmp" when it can be read,
