@@ -15,8 +15,6 @@ class TestToolWindow : public QObject
 private slots:
     void controls_data();
     void controls();
-    void drawerHeight_data();
-    void drawerHeight();
     void setsTheViewOptions_data();
     void setsTheViewOptions();
     void showsTheViewOptions();
@@ -72,22 +70,6 @@ void TestToolWindow::controls()
     } else {
         QCOMPARE(qobject_cast<QLabel *>(control)->text(), text);
     }
-}
-
-void TestToolWindow::drawerHeight_data()
-{
-    QTest::addColumn<double>("zoom");
-    QTest::addColumn<int>("height");
-    QTest::newRow("100 %") << 1.0 << 280;
-    QTest::newRow("150 %") << 1.5 << 440;
-    QTest::newRow("200 %") << 2.0 << 600;
-}
-
-void TestToolWindow::drawerHeight()
-{
-    QFETCH(double, zoom);
-    QFETCH(int, height);
-    QCOMPARE(ToolWindow::drawerHeightForZoom(zoom), height);
 }
 
 void TestToolWindow::setsTheViewOptions_data()

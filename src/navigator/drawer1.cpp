@@ -26,7 +26,8 @@
 
 namespace {
 
-// Heights and places of the fixed layout, at the drawer's smallest height.
+// The fixed layout is given at the drawer's smallest height.
+constexpr int SmallestHeight = 280;
 constexpr int TabTop = 4;
 constexpr int TabWidth = 160;
 constexpr int ShorterThanEditor = 40;
@@ -217,12 +218,13 @@ void Drawer1::resizeEvent(QResizeEvent *event)
 // the buttons stay at its bottom.
 void Drawer1::placeControls()
 {
-    const int h = height();
-    const int tabHeight = TabSkin->sizeHint().height();
-    TabSkin->setGeometry(0, TabTop, TabWidth, tabHeight);
-    const int paneTop = TabTop + tabHeight - 1;
+    const int grown = height() - SmallestHeight;
+    const int tabBarHeight = TabSkin->sizeHint().height();
+    TabSkin->setGeometry(0, TabTop, TabWidth, tabBarHeight);
+    // The panel's frame runs on under the tab bar's lower edge.
+    const int paneTop = TabTop + tabBarHeight - 1;
     QWidget *pane = m_skinPanel->parentWidget();
-    pane->setGeometry(0, paneTop, TabWidth, h - 34 - tabHeight + 1);
+    pane->setGeometry(0, paneTop, TabWidth, TabTop + 246 + grown - paneTop);
     for (QWidget *panel : {m_skinPanel, m_elementsPanel})
         panel->setGeometry(pane->rect());
     // Given in the drawer's coordinates, placed in the panel's.
@@ -231,11 +233,11 @@ void Drawer1::placeControls()
     };
     onPanel(PopupMenuItems, 5, 36, 150, 20);
     onPanel(PopupElements, 5, 36, 150, 20);
-    onPanel(TableItems, 5, 63, 150, h - 100);
-    onPanel(TableElements, 5, 63, 150, h - 100);
-    AddButton->setGeometry(0, h - 25, 30, 22);
-    RemoveButton->setGeometry(29, h - 25, 23, 22);
-    PrefButton->setGeometry(57, h - 25, 26, 22);
+    onPanel(TableItems, 5, 63, 150, 180 + grown);
+    onPanel(TableElements, 5, 63, 150, 180 + grown);
+    AddButton->setGeometry(0, 255 + grown, 30, 22);
+    RemoveButton->setGeometry(29, 255 + grown, 23, 22);
+    PrefButton->setGeometry(57, 255 + grown, 26, 22);
 }
 
 bool Drawer1::isPopupsChosen() const

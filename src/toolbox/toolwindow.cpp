@@ -1,6 +1,5 @@
 #include "toolwindow.h"
 
-#include "document/phonescreen.h"
 #include "widgets/layoutfont.h"
 #include "widgets/namedcombobox.h"
 #include "widgets/viewoptions.h"
@@ -11,7 +10,6 @@
 #include <QEvent>
 #include <QLabel>
 
-#include <cmath>
 
 namespace {
 
@@ -24,7 +22,6 @@ constexpr ZoomStep zoomSteps[] = {{"100 %", 1.0}, {"150 %", 1.5}, {"200 %", 2.0}
 
 constexpr int WindowGap = 40;  // between the followed window's right edge and the toolbox
 constexpr int WindowDrop = 50; // toolbox top below the followed window's top
-constexpr int DrawerShorterBy = 40;
 
 QLabel *readOut(const QString &name, QWidget *parent, const QRect &geometry)
 {
@@ -88,11 +85,6 @@ int ToolWindow::positionForZoom(double zoom)
             return position;
     }
     return 0;
-}
-
-int ToolWindow::drawerHeightForZoom(double zoom)
-{
-    return int(std::lround(PhoneScreen::Height * zoom)) - DrawerShorterBy;
 }
 
 void ToolWindow::followWindow(QWidget *window)

@@ -40,8 +40,6 @@ public:
 
     static double zoomForPosition(int position);
     static int positionForZoom(double zoom);
-    // The navigator drawer is as high as the editor window less 40: 280, 440, 600.
-    static int drawerHeightForZoom(double zoom);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
