@@ -103,6 +103,7 @@ private slots:
     void addMenu();
     void addPage_data();
     void addPage();
+    void addingAnElementLeavesNothingBehind();
     void addingToAFullKindIsRefused();
     void removeAsks_data();
     void removeAsks();
@@ -388,27 +389,33 @@ void TestDrawer::followsTheEditorsSelection()
 
 void TestDrawer::addMenu_data()
 {
+    QTest::addColumn<int>("pages");
     QTest::addColumn<int>("tab");
     QTest::addColumn<bool>("popups");
     QTest::addColumn<QString>("onPage"); // "", or kinds already on the active page
-    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QStringList>("rows"); // none: no menu at all
     const QStringList always{"Add Picture", "Add MaskPicture", "Add Button", "Add MaskButton", "Add Label"};
-    QTest::newRow("skin tab") << 0 << false << "" << QStringList{"Add Page", "Add Popup"};
+    QTest::newRow("skin tab") << 3 << 0 << false << "" << QStringList{"Add Page", "Add Popup"};
+    QTest::newRow("skin tab of a skin without pages") << 0 << 0 << false << "" << QStringList{"Add Page", "Add Popup"};
     QTest::newRow("empty page")
-        << 1 << false << ""
+        << 3 << 1 << false << ""
         << always + QStringList{"Add Today", "Add Todayindicator", "Add Trashicon", "Add Lockicon"};
     QTest::newRow("one of each on the page")
-        << 1 << false << "To ToI Tra Lok" << always + QStringList{"Add Todayindicator"};
-    QTest::newRow("popups") << 1 << true << "" << always;
+        << 3 << 1 << false << "To ToI Tra Lok" << always + QStringList{"Add Todayindicator"};
+    QTest::newRow("popups") << 3 << 1 << true << "" << always;
+    QTest::newRow("no page to hold an element") << 0 << 1 << false << "" << QStringList();
 }
 
 void TestDrawer::addMenu()
 {
+    QFETCH(int, pages);
     QFETCH(int, tab);
     QFETCH(bool, popups);
     QFETCH(QString, onPage);
     QFETCH(QStringList, rows);
-    DrawerFixture f;
+    DrawerFixture f(pages, 2);
+    if (pages == 0)
+        f.drawer->PopupMenuItems->setCurrentIndex(0); // pages chosen, none there
     for (const QString &identifier : onPage.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         QList<QByteArray> record(ElementKinds::find(identifier)->format->columnCount, "1");
         f.skin().tableForElement(identifier)->setRecord(0, 0, record);
@@ -418,8 +425,9 @@ void TestDrawer::addMenu()
     f.drawer->TabSkin->setCurrentIndex(tab);
 
     f.drawer->AddButton_Action(); // the scripted menu is dismissed
-    QCOMPARE(f.prompts.menus.size(), 1);
-    QCOMPARE(f.prompts.menus.first(), rows);
+    QCOMPARE(f.prompts.menus.size(), rows.isEmpty() ? 0 : 1);
+    if (!rows.isEmpty())
+        QCOMPARE(f.prompts.menus.first(), rows);
 }
 
 void TestDrawer::addPage_data()
@@ -457,6 +465,21 @@ void TestDrawer::addPage()
     QVERIFY(page ? f.document.newPage() : f.document.newPopup());
     QVERIFY(f.document.isSkinModified());
     QVERIFY(f.window->isWindowModified());
+}
+
+// Until the element dialogs exist an add is cancelled at once: nothing is written, and
+// no half-chosen kind or slot is left for Properties.
+void TestDrawer::addingAnElementLeavesNothingBehind()
+{
+    DrawerFixture f;
+    f.showElements(2);
+    f.prompts.menuAnswers.enqueue(2); // "Add Button"
+    f.drawer->AddButton_Action();
+    QCOMPARE(f.prompts.menus.value(0).value(2), QStringLiteral("Add Button"));
+    QVERIFY(!f.skin().ButtonProperties.isUsed(0, 0, ButtonColumn::Bitmap));
+    QVERIFY(f.document.ActiveElement().isEmpty());
+    QCOMPARE(f.document.ActiveCanvasIndex(), -1);
+    QVERIFY(!f.buttonsEnabled());
 }
 
 void TestDrawer::addingToAFullKindIsRefused()
