@@ -178,6 +178,18 @@ int elementCount(const Skin &skin, const ElementKind &kind, int plane)
     return count;
 }
 
+Result checkRoom(const Skin &skin, const ElementKind &kind, int plane)
+{
+    if (firstFreeSlot(skin, kind, plane) >= 0)
+        return {};
+    return Result::failure(QStringLiteral("No room for another element:"),
+                           QStringLiteral("This %1 holds all the %2 elements of the kind \"%3\" it can. Remove one "
+                                          "first.")
+                               .arg(kind.surface == Surface::Page ? QStringLiteral("page") : QStringLiteral("popup"))
+                               .arg(skin.table(kind).slotCount())
+                               .arg(QLatin1String(kind.drawerCaption)));
+}
+
 int firstFreeSlot(const Skin &skin, const ElementKind &kind, int plane)
 {
     const ElementTable &table = skin.table(kind);

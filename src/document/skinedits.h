@@ -1,6 +1,7 @@
 #pragma once
 
 #include "elementkinds.h"
+#include "result.h"
 #include "skin.h"
 
 #include <QByteArray>
@@ -36,5 +37,7 @@ void removeOnlyOneElement(ElementTable &table, int active, int slot);
 // every slot holds one.
 int elementCount(const Skin &skin, const ElementKind &kind, int plane);
 int firstFreeSlot(const Skin &skin, const ElementKind &kind, int plane);
+// A failure, for the user, when every slot of the kind on the page or popup is taken.
+Result checkRoom(const Skin &skin, const ElementKind &kind, int plane);
 
 }

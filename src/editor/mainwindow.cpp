@@ -20,6 +20,7 @@ MainWindow::MainWindow(SkinDocument &document, ViewOptions &view, Prompts &promp
     , m_phoneView(new PhoneView(this))
 {
     setCentralWidget(m_phoneView);
+    m_phoneView->installEventFilter(this);
     m_phoneView->setFrameZoom(zoom());
     setPhoneViewZoom(zoom());
     updateWindowTitle();
@@ -224,8 +225,6 @@ void MainWindow::clearAll()
 bool MainWindow::initializeCanvas(int index, ElementCanvas *canvas, const QString &identifier, QPoint mouse,
                                   bool contextual)
 {
-    // The contextual "Copy" menu belongs to copy and paste, which is not built yet.
-    Q_UNUSED(contextual)
     const ElementKind *kind = ElementKinds::find(identifier);
     if (!canvas || !kind)
         return false;
@@ -261,6 +260,12 @@ bool MainWindow::initializeCanvas(int index, ElementCanvas *canvas, const QStrin
         ? m_view.setRoundZoomValue(ActiveCanvas->x(), QByteArray::number(offset.x()))
         : QByteArray::number(x);
     emit positionChanged(QString::fromLatin1(shownX), QString::fromLatin1(shownY));
+
+    if (contextual && kind->form != ElementForm::Location) {
+        openContextualMenu1(QStringLiteral("Copy"), mouse);
+        // The menu took the release: the element goes back, and nothing is written.
+        putBackSelection();
+    }
     return true;
 }
 

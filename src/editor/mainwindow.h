@@ -9,12 +9,16 @@
 #include <QMainWindow>
 #include <QPoint>
 #include <QPointer>
+#include <QRect>
+#include <QRectF>
 #include <QString>
 
 #include <array>
 
 class ElementCanvas;
 class MyStaticText;
+class QKeyEvent;
+class QMouseEvent;
 class PhoneView;
 class Prompts;
 class Skin;
@@ -68,11 +72,32 @@ public:
 
     // Selects an element: a red-outlined copy (ActiveCanvas) takes the canvas's place,
     // the document's working copy holds its record and positionChanged tells where it
-    // is. `mouse` is the press position in phone-view coordinates.
+    // is. `mouse` is the press position in phone-view coordinates. A contextual click
+    // offers "Copy" and then puts the element back, since its release goes to the menu.
     bool initializeCanvas(int index, ElementCanvas *canvas, const QString &identifier, QPoint mouse,
                           bool contextual);
     // Puts the element where the selection copy is and writes its position to the model.
     bool deinitializeCanvas();
+
+    // --- dragging
+    // Moves the selection copy to the mouse (phone-view coordinates), each axis only
+    // where the element stays inside the page area or its popup.
+    bool dragCanvas(QPoint mouse);
+    bool checkCanvasBorderX(int left) const;
+    bool checkCanvasBorderY(int top) const;
+    // The hover outline of an element control, and erasing every outline.
+    void ZeichneRahmen(QWidget *control);
+    void LoescheRahmen();
+
+    // --- the editor's own clipboard and its menu
+    bool isCopyValue = false;
+    QString CopyElement;
+    QList<QByteArray> CopyArr;
+    // Opens the contextual menu with one entry at a phone-view position and carries
+    // out the chosen entry there.
+    void openContextualMenu1(const QString &entry, QPoint at);
+    // "Copy" the selected element, or "Paste" the copy at a phone-view position.
+    void ContextualMenu1_Action(const QString &entry, QPoint at);
     // No selection, no missing pictures.
     void initializeVariables();
 
@@ -125,7 +150,38 @@ signals:
     // The selected element's position in skin pixels, as the toolbox shows it.
     void positionChanged(const QString &x, const QString &y);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    // While an element is selected the keys do nothing.
+    void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
 private:
+    // --- mouse handling
+    bool canvasEvent(ElementCanvas *canvas, QEvent *event);
+    bool labelEvent(MyStaticText *label, QEvent *event);
+    bool phoneViewEvent(QEvent *event);
+    // Whether an element of a kind reacts to the mouse now: page elements not while
+    // popups are worked on.
+    bool acts(const ElementKind &kind) const;
+    bool canvasMouseDown(ElementCanvas *canvas, QMouseEvent *event);
+    bool labelMouseDown(MyStaticText *label, QMouseEvent *event);
+    bool windowMouseDown(QMouseEvent *event);
+    // Ends a drag: the element at its last place, the model written.
+    void finishDrag();
+    // Puts the grabbed element back without writing, when its release went elsewhere.
+    void putBackSelection();
+    void showLabelPosition(const MyStaticText *label);
+    void writeLabel(MyStaticText *label);
+    // What a label may not leave: the page area, or its popup.
+    QRectF labelArea() const;
+    // The page area, or the whole phone when no page is shown.
+    QRect pageArea() const;
+    // A page or a popup is shown to take a paste.
+    bool canPaste() const;
+    const ElementKind *pasteKind() const;
+    void paste(QPoint at);
+    void showPosition(const ElementKind &kind, QPoint windowPos);
     // Where a kind's elements go: page elements relative to the page area, popup
     // elements to the popup's location.
     struct Placement
@@ -180,6 +236,9 @@ private:
     SkinDocument &m_document;
     ViewOptions &m_view;
     Prompts &m_prompts;
+    bool m_dragging = false; // a canvas is grabbed and follows the mouse
+    QPointer<MyStaticText> m_labelGesture; // a label is grabbed
+    QPointer<QWidget> m_outlined;
     PhoneView *m_phoneView = nullptr;
     std::array<QList<ElementCanvas *>, KindCount> m_canvases;
     std::array<QList<MyStaticText *>, KindCount> m_labels;

@@ -1,9 +1,11 @@
 #include "mystatictext.h"
 
+#include "editorcursors.h"
 #include "elementaccessible.h"
 #include "widgets/accessiblefactory.h"
 
 #include <QApplication>
+#include <QPainter>
 
 MyStaticText::MyStaticText(const QString &identifier, int slot, QWidget *parent)
     : QLabel(parent)
@@ -11,6 +13,8 @@ MyStaticText::MyStaticText(const QString &identifier, int slot, QWidget *parent)
     , m_slot(slot)
 {
     setWordWrap(true);
+    // Hovering shows which zone the mouse is over.
+    setMouseTracking(true);
     registerAccessibleInterface<MyStaticText, ElementAccessible<MyStaticText, QAccessible::StaticText>>();
 }
 
@@ -36,4 +40,163 @@ void MyStaticText::setTextStyle(int pixelSize, const QColor &color, Alignment al
 QColor MyStaticText::textColor() const
 {
     return palette().color(QPalette::WindowText);
+}
+
+int MyStaticText::zoneMode(QPoint at, QSize size)
+{
+    const int x = at.x();
+    const int y = at.y();
+    const int w = size.width();
+    const int h = size.height();
+    if (x > Handle && x < w - Handle && y > Handle && y < h - Handle)
+        return Move;
+    if (x <= Handle && y <= Handle)
+        return TopLeft;
+    if (x >= w - Handle && y <= Handle)
+        return TopRight;
+    if (x <= Handle && y >= h - Handle)
+        return BottomLeft;
+    if (x >= w - Handle && y >= h - Handle)
+        return BottomRight;
+    return -1;
+}
+
+void MyStaticText::showZoneCursor(int mode)
+{
+    switch (mode) {
+    case Move:
+        setCursor(EditorCursors::move());
+        break;
+    case TopLeft:
+    case BottomRight:
+        setCursor(EditorCursors::resizeLeft());
+        break;
+    case TopRight:
+    case BottomLeft:
+        setCursor(EditorCursors::resizeRight());
+        break;
+    default:
+        break; // between corners the cursor stays
+    }
+}
+
+void MyStaticText::recordStart(QPoint global)
+{
+    m_intStartX = global.x();
+    m_intStartY = global.y();
+    m_intStartLeft = x();
+    m_intStartTop = y();
+    m_intStartWidth = width();
+    m_intStartHeight = height();
+}
+
+void MyStaticText::enterElement()
+{
+    setCursor(EditorCursors::move());
+    ZeichneRahmen();
+}
+
+void MyStaticText::moveMouse(QPoint local, QPoint global)
+{
+    recordStart(global);
+    showZoneCursor(zoneMode(local, size()));
+    ZeichneRahmen();
+}
+
+void MyStaticText::downMouse(QPoint local, QPoint global)
+{
+    recordStart(global);
+    const int mode = zoneMode(local, size());
+    if (mode >= 0)
+        m_intModus = mode;
+}
+
+bool MyStaticText::checkBorderX(double left, const QRectF &area) const
+{
+    return area.left() <= left && left + width() <= area.right();
+}
+
+bool MyStaticText::checkBorderY(double top, const QRectF &area) const
+{
+    return area.top() <= top && top + height() <= area.bottom();
+}
+
+void MyStaticText::dragElement(QPoint global, const QRectF &area)
+{
+    const int dx = global.x() - m_intStartX;
+    const int dy = global.y() - m_intStartY;
+    QRect box = geometry();
+    if (m_intModus == Move) {
+        if (checkBorderX(m_intStartLeft + dx, area))
+            box.moveLeft(m_intStartLeft + dx);
+        if (checkBorderY(m_intStartTop + dy, area))
+            box.moveTop(m_intStartTop + dy);
+    } else if (m_intModus != None) {
+        const int right = m_intStartLeft + m_intStartWidth;
+        const int bottom = m_intStartTop + m_intStartHeight;
+        const bool leftEdge = m_intModus == TopLeft || m_intModus == BottomLeft;
+        const bool topEdge = m_intModus == TopLeft || m_intModus == TopRight;
+        // Each grabbed edge follows the mouse while it stays inside the area and leaves
+        // the label at least a pixel wide and high; the other edges stay.
+        if (leftEdge) {
+            const int left = m_intStartLeft + dx;
+            if (left >= area.left() && right - left >= 1)
+                box.setLeft(left);
+        } else {
+            const int newRight = right + dx;
+            if (newRight <= area.right() && newRight - m_intStartLeft >= 1)
+                box.setRight(newRight - 1);
+        }
+        if (topEdge) {
+            const int top = m_intStartTop + dy;
+            if (top >= area.top() && bottom - top >= 1)
+                box.setTop(top);
+        } else {
+            const int newBottom = bottom + dy;
+            if (newBottom <= area.bottom() && newBottom - m_intStartTop >= 1)
+                box.setBottom(newBottom - 1);
+        }
+    }
+    if (box != geometry())
+        setGeometry(box);
+    ZeichneRahmen();
+}
+
+void MyStaticText::upMouse()
+{
+    ZeichneRahmen();
+    m_intModus = None;
+}
+
+void MyStaticText::ZeichneRahmen()
+{
+    if (m_framed)
+        return;
+    m_framed = true;
+    update();
+}
+
+void MyStaticText::LoescheRahmen()
+{
+    if (!m_framed)
+        return;
+    m_framed = false;
+    update();
+}
+
+void MyStaticText::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!m_framed)
+        return;
+    QPainter painter(this);
+    const int w = width();
+    const int h = height();
+    painter.setPen(QColor(255, 0, 0));
+    painter.drawRect(0, 0, w - 1, h - 1);
+    const QPoint corners[] = {{0, 0}, {w - Handle, 0}, {0, h - Handle}, {w - Handle, h - Handle}};
+    for (const QPoint &corner : corners) {
+        painter.fillRect(corner.x(), corner.y(), Handle, Handle, Qt::white);
+        painter.fillRect(corner.x() + 1, corner.y() + 1, 2, 2, Qt::black);
+    }
 }

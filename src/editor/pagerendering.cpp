@@ -147,6 +147,7 @@ bool MainWindow::loadPictures(const ElementKind &kind, const Placement &placemen
             continue;
 
         auto *canvas = new ElementCanvas(kind.identifierText(), slot, m_phoneView);
+        canvas->installEventFilter(this);
         list.append(canvas);
         const QSize full(zoomed(picture.width()), zoomed(picture.height()));
         const QSize shownSize = ElementPicture::clamped(full, limit);
@@ -175,6 +176,7 @@ bool MainWindow::loadLabels(const ElementKind &kind, const Placement &placement)
         if (value(kind.keyColumn()).isEmpty())
             continue;
         auto *label = new MyStaticText(kind.identifierText(), slot, m_phoneView);
+        label->installEventFilter(this);
         list.append(label);
         const int align = NumberText::val(value(LabelColumn::Align)) - 1;
         const auto alignment = align == 1   ? MyStaticText::Alignment::Centre
@@ -271,6 +273,7 @@ bool MainWindow::LoadToday()
         if (value(kind.keyColumn()).isEmpty())
             continue;
         auto *canvas = new ElementCanvas(kind.identifierText(), slot, m_phoneView);
+        canvas->installEventFilter(this);
         list.append(canvas);
         const ElementPicture::TodayColors colors{string2color(value(TodayColumn::TextColor)),
                                                  string2color(value(TodayColumn::SelectedTextColor)),

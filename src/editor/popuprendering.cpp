@@ -44,6 +44,7 @@ bool MainWindow::LoadPopupBackground()
     const int popup = m_document.getActivePage();
     const ElementTable &location = skin().PopupLocationProperties;
     PopupBackground = new ElementCanvas(ElementKinds::get(KindId::PBac).identifierText(), 0, m_phoneView);
+    PopupBackground->installEventFilter(this);
 
     // Placed from the location row even without a picture, so that the popup's
     // elements find their reference.

@@ -181,6 +181,13 @@ Drawer1::Drawer1(SkinDocument &document, ViewOptions &view, Prompts &prompts, QW
     connect(&m_document, &SkinDocument::selectionChanged, this, &Drawer1::followSelection);
     connect(&m_document, &SkinDocument::activePageChanged, this, &Drawer1::followActivePage);
     connect(&m_document, &SkinDocument::popupModeChanged, this, &Drawer1::followPopupMode);
+    // What is shown changed: a paste or a removal may have changed the elements listed.
+    connect(&m_document, &SkinDocument::rebuildRequested, this, [this] {
+        if (TabSkin->currentIndex() == ElementsTab) {
+            filterElements();
+            followSelection();
+        }
+    });
     connect(&view, &ViewOptions::zoomChanged, this, [this](double zoom) { setHeight(heightForZoom(zoom)); });
 }
 
@@ -598,14 +605,8 @@ void Drawer1::addPlane(Surface surface)
 void Drawer1::addElement(const ElementKind &kind)
 {
     if (!m_document.selectNewElement(kind)) {
-        const QString where = kind.surface == Surface::Page ? QStringLiteral("page") : QStringLiteral("popup");
-        Validation::ErrorMessage(QStringLiteral("No room for another element:"),
-                                 QStringLiteral("This %1 holds all the %2 elements it can (\"%3\"). Remove one to "
-                                                "add another.")
-                                     .arg(where)
-                                     .arg(m_document.skin().table(kind).slotCount())
-                                     .arg(QLatin1String(kind.drawerCaption)),
-                                 m_prompts);
+        const Result room = SkinEdits::checkRoom(m_document.skin(), kind, m_document.getActivePage());
+        Validation::ErrorMessage(room.heading(), room.text(), m_prompts);
         return;
     }
     openElementDialog(true);
