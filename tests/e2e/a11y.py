@@ -11,6 +11,7 @@ import tempfile
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 TIMEOUT = 20
 
@@ -108,6 +109,55 @@ def xdotool(*args):
     subprocess.run(["xdotool", *args], check=True)
 
 
+def center(target):
+    x, y, width, height = extents(target)
+    return x + width // 2, y + height // 2
+
+
+def drag(start, offset, steps=5):
+    """Presses the primary button at a screen point and moves by an offset in steps."""
+    x, y = start
+    xdotool("mousemove", str(x), str(y))
+    time.sleep(0.2)
+    xdotool("mousedown", "1")
+    time.sleep(0.2)
+    for step in range(1, steps + 1):
+        xdotool("mousemove", str(x + offset[0] * step // steps), str(y + offset[1] * step // steps))
+        time.sleep(0.05)
+    time.sleep(0.2)
+    xdotool("mouseup", "1")
+    time.sleep(0.3)
+
+
+# Contextual menus are windows of their own, outside the program's tree: a screen reader
+# learns of them as they show, and so do we.
+_popup_menus_shown = []
+
+
+def _note_popup_menu(event):
+    if event.detail1 and event.source.getRoleName() == "popup menu":
+        _popup_menus_shown.append(event.source)
+
+
+pyatspi.Registry.registerEventListener(_note_popup_menu, "object:state-changed:showing")
+
+
+def _popup_menu_shown():
+    while GLib.MainContext.default().iteration(False):
+        pass
+    return _popup_menus_shown[-1] if _popup_menus_shown else None
+
+
+def choose_from_contextual_menu(point, entry):
+    """Right-clicks a screen point and clicks an entry of the contextual menu it opens."""
+    _popup_menus_shown.clear()
+    xdotool("mousemove", str(point[0]), str(point[1]))
+    time.sleep(0.2)
+    xdotool("click", "3")
+    menu = wait_for("a contextual menu", _popup_menu_shown)
+    click(node("menu item", entry, root=menu))
+
+
 def click(target):
     x, y, width, height = extents(target)
     xdotool("mousemove", str(x + width // 2), str(y + height // 2), "click", "1")
@@ -126,6 +176,11 @@ def screenshot(target, path):
     subprocess.run(["import", "-window", "root", "-crop", f"{width}x{height}+{x}+{y}", "+repage", path],
                    check=True)
     print(f"screenshot: {path} ({width}x{height})")
+
+
+def screenshot_of_screen(path):
+    subprocess.run(["import", "-window", "root", path], check=False)
+    print(f"screenshot of the screen: {path}")
 
 
 def newer_files(folder, than):

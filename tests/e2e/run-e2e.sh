@@ -1,6 +1,6 @@
 #!/bin/bash
 # Uses the real program as a person would (drive.py), on a copy of the demo skin: the
-# saved files must differ from the demo's only by the element it removed. Screenshots of
+# saved files must differ from the demo's only by the edits it made. Screenshots of
 # the editor window at 100 % and 200 % are left in the current folder.
 #
 # Usage: run-e2e.sh <morvanta executable> <source folder>
@@ -22,4 +22,4 @@ cp -r "$demo" "$work/demo"
 export XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" XDG_DATA_HOME="$work/data"
 
 "$here/session.sh" /usr/bin/python3 "$here/drive.py" "$exe" "$work/demo" "$demo" "$PWD"
-echo "PASS: the demo skin was opened, a page picked, a button removed, zoomed, saved and reopened from Open Recent"
+echo "PASS: the demo skin was opened, a page picked, a button removed, a button dragged, a label resized, a button copied and pasted, zoomed, saved and reopened from Open Recent"
