@@ -135,8 +135,11 @@ _popup_menus_shown = []
 
 
 def _note_popup_menu(event):
-    if event.detail1 and event.source.getRoleName() == "popup menu":
-        _popup_menus_shown.append(event.source)
+    try:
+        if event.detail1 and event.source.getRoleName() == "popup menu":
+            _popup_menus_shown.append(event.source)
+    except GLib.GError:  # a control that went away before its news arrived
+        pass
 
 
 pyatspi.Registry.registerEventListener(_note_popup_menu, "object:state-changed:showing")

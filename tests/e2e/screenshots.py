@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 """Takes the README's screenshots: the demo skin in the real editor window with the
-toolbox beside it, at 100 % and 200 %.
+toolbox beside it, at 100 % and 200 %, the latter with an element clicked and outlined.
 
 Usage: screenshots.py <morvanta executable> <copy of the demo skin> <docs folder>
 """
@@ -10,7 +10,7 @@ import subprocess
 import sys
 import time
 
-from a11y import choose_zoom, extents, node, open_skin, skin_title, start, wait_for
+from a11y import choose_zoom, click, extents, node, open_skin, skin_title, start, wait_for
 
 
 def shoot(editor, toolbox, path):
@@ -38,6 +38,8 @@ def main():
         choose_zoom("200 %")
         phone = node("filler", "Phone", root=editor)
         wait_for("the phone at 200 %", lambda: extents(phone)[2:] == (416, 640))
+        # The mouse stays on it: the outline shows, and the toolbox its position.
+        click(node("image", "BtM 0", root=phone))
         time.sleep(1)
         shoot(editor, toolbox, os.path.join(docs, "screenshot-200.png"))
     finally:
