@@ -238,6 +238,16 @@ void TestDragging::lostReleaseStillWrites()
     QCOMPARE(button->pos(), QPoint(60, 70));
     QCOMPARE(f.skin().ButtonProperties.value(0, 0, ButtonColumn::X), QByteArray("60"));
     QCOMPARE(f.skin().ButtonProperties.value(0, 0, ButtonColumn::Y), QByteArray("45"));
+
+    f.set("Lab", 0, label60x20);
+    f.editor().PageAction();
+    MyStaticText *label = f.editor().Label1().value(0);
+    QTest::mousePress(label, Qt::LeftButton, {}, QPoint(30, 10));
+    QTest::mouseMove(label, QPoint(40, 15));
+    QTest::mouseClick(f.phone(), Qt::LeftButton, {}, QPoint(200, 300));
+    QCOMPARE(label->m_intModus, int(MyStaticText::None));
+    QCOMPARE(f.skin().LabelProperties.value(0, 0, LabelColumn::X), QByteArray("20"));
+    QCOMPARE(f.skin().LabelProperties.value(0, 0, LabelColumn::Y), QByteArray("25"));
 }
 
 void TestDragging::nothingToGrabWithoutAPage()

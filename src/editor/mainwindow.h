@@ -166,6 +166,7 @@ private:
     bool acts(const ElementKind &kind) const;
     bool canvasMouseDown(ElementCanvas *canvas, QMouseEvent *event);
     bool labelMouseDown(MyStaticText *label, QMouseEvent *event);
+    void finishLabelGesture();
     bool windowMouseDown(QMouseEvent *event);
     // Ends a drag: the element at its last place, the model written.
     void finishDrag();

@@ -192,6 +192,7 @@ bool MainWindow::checkCanvasBorderY(int top) const
 
 void MainWindow::finishDrag()
 {
+    finishLabelGesture();
     if (!m_dragging)
         return;
     m_dragging = false;
@@ -263,11 +264,8 @@ bool MainWindow::labelEvent(MyStaticText *label, QEvent *event)
         return true;
     }
     case QEvent::MouseButtonRelease:
-        if (m_labelGesture == label) {
-            m_labelGesture = nullptr;
-            label->upMouse();
-            writeLabel(label);
-        }
+        if (m_labelGesture == label)
+            finishLabelGesture();
         return true;
     default:
         return false;
@@ -289,6 +287,16 @@ bool MainWindow::labelMouseDown(MyStaticText *label, QMouseEvent *event)
     }
     m_labelGesture = label;
     return true;
+}
+
+void MainWindow::finishLabelGesture()
+{
+    MyStaticText *label = m_labelGesture;
+    if (!label)
+        return;
+    m_labelGesture = nullptr;
+    label->upMouse();
+    writeLabel(label);
 }
 
 void MainWindow::showLabelPosition(const MyStaticText *label)
