@@ -6,6 +6,29 @@
 
 #include <algorithm>
 
+namespace {
+
+bool sameText(QStringView a, const char *b)
+{
+    return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+QString surfaceWord(Surface surface)
+{
+    return surface == Surface::Page ? QStringLiteral("page") : QStringLiteral("popup");
+}
+
+std::optional<Surface> surfaceNamed(QStringView word)
+{
+    if (sameText(word, "page"))
+        return Surface::Page;
+    if (sameText(word, "popup"))
+        return Surface::Popup;
+    return std::nullopt;
+}
+
 namespace ElementKinds {
 
 namespace {
@@ -91,11 +114,6 @@ QList<const ElementKind *> sortedByFileOrder(Surface surface)
     return kinds;
 }
 
-bool sameText(QStringView a, const char *b)
-{
-    return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0;
-}
-
 } // namespace
 
 const std::array<ElementKind, KindCount> &all()
@@ -149,15 +167,11 @@ QStringList drawerCaptions()
 
 int getIndexForElement(const QString &identifier, const QString &kind)
 {
-    Surface surface;
-    if (sameText(kind, "Page"))
-        surface = Surface::Page;
-    else if (sameText(kind, "Popup"))
-        surface = Surface::Popup;
-    else
+    const std::optional<Surface> surface = surfaceNamed(kind);
+    if (!surface)
         return 0;
     const ElementKind *found = find(identifier);
-    return found && found->surface == surface ? found->drawerFilter : -1;
+    return found && found->surface == *surface ? found->drawerFilter : -1;
 }
 
 }

@@ -9,11 +9,17 @@
 #include <QStringView>
 
 #include <array>
+#include <optional>
 
 class Skin;
 
 // Where an element lives: on a page or on a popup.
 enum class Surface { Page, Popup };
+
+// "page" or "popup", as messages and the document's callers name a surface.
+QString surfaceWord(Surface surface);
+// The surface a word names, "page" or "popup", letter case ignored; none for any other.
+std::optional<Surface> surfaceNamed(QStringView word);
 
 // The shape of a record, which decides how the editor shows it and how it is listed.
 enum class ElementForm {

@@ -38,16 +38,11 @@ ElementTable *Skin::tableForElement(const QString &identifier)
 
 void Skin::sizeTables(Surface surface)
 {
-    const bool pages = surface == Surface::Page;
-    const int planes = int(pages ? PageProperties.size() : PopUpProperties.size());
-    if (pages) {
+    const int planes = int(rows(surface).size());
+    if (surface == Surface::Page)
         resizeList(FullscreenProperties, planes);
-        resizeList(BackgroundProperties, planes);
-        resizeList(PageLoadingError, planes);
-    } else {
-        resizeList(PopupBackgroundProperties, planes);
-        resizeList(PopupLoadingError, planes);
-    }
+    resizeList(backgrounds(surface), planes);
+    resizeList(loadingErrors(surface), planes);
     for (const ElementKind *kind : ElementKinds::inFileOrder(surface))
         table(*kind).resize(planes, kind->slotsAfterReading);
 }

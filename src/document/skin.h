@@ -74,6 +74,26 @@ public:
     // Places the skin at a main skin file: sets AbsolutPathToSkin and MainSkinFile.
     void setMainSkinFile(const QString &path);
 
+    // The lists of pages or of popups: their rows, which files could not be read, and
+    // their backgrounds.
+    QList<PageRow> &rows(Surface surface) { return surface == Surface::Page ? PageProperties : PopUpProperties; }
+    const QList<PageRow> &rows(Surface surface) const
+    {
+        return surface == Surface::Page ? PageProperties : PopUpProperties;
+    }
+    QList<bool> &loadingErrors(Surface surface)
+    {
+        return surface == Surface::Page ? PageLoadingError : PopupLoadingError;
+    }
+    const QList<bool> &loadingErrors(Surface surface) const
+    {
+        return surface == Surface::Page ? PageLoadingError : PopupLoadingError;
+    }
+    QList<QByteArray> &backgrounds(Surface surface)
+    {
+        return surface == Surface::Page ? BackgroundProperties : PopupBackgroundProperties;
+    }
+
     int pageCounter() const { return int(PageProperties.size()) - 1; }
     int popupCounter() const { return int(PopUpProperties.size()) - 1; }
 

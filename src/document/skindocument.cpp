@@ -3,15 +3,6 @@
 #include "skinedits.h"
 #include "skinwriter.h"
 
-namespace {
-
-bool sameText(const QString &a, const char *b)
-{
-    return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0;
-}
-
-} // namespace
-
 SkinDocument::SkinDocument(QObject *parent)
     : QObject(parent)
 {
@@ -34,14 +25,17 @@ void SkinDocument::installSkin(Skin skin)
 
 void SkinDocument::setActivePage(int index, const QString &kind)
 {
-    const bool page = sameText(kind, "page");
-    if (!page && !sameText(kind, "popup"))
-        return;
-    int &active = page ? m_activePage : m_activePopup;
+    if (const std::optional<Surface> surface = surfaceNamed(kind))
+        setActivePage(index, *surface);
+}
+
+void SkinDocument::setActivePage(int index, Surface surface)
+{
+    int &active = surface == Surface::Page ? m_activePage : m_activePopup;
     if (active == index)
         return;
     active = index;
-    emit activePageChanged(page ? Surface::Page : Surface::Popup, index);
+    emit activePageChanged(surface, index);
 }
 
 int SkinDocument::getActivePage() const
@@ -99,15 +93,6 @@ void SkinDocument::setElement()
     markSkinModified();
 }
 
-namespace {
-
-const char *kindWord(Surface surface)
-{
-    return surface == Surface::Page ? "page" : "popup";
-}
-
-} // namespace
-
 int SkinDocument::addPlane(Surface surface)
 {
     const int index = SkinEdits::addPlane(m_skin, surface);
@@ -115,7 +100,7 @@ int SkinDocument::addPlane(Surface surface)
         m_newPage = true;
     else
         m_newPopup = true;
-    setActivePage(index, QLatin1String(kindWord(surface)));
+    setActivePage(index, surface);
     markSkinModified();
     return index;
 }
@@ -123,11 +108,10 @@ int SkinDocument::addPlane(Surface surface)
 QStringList SkinDocument::removeActivePlane(Surface surface)
 {
     const int active = surface == Surface::Page ? m_activePage : m_activePopup;
-    const int count = int(surface == Surface::Page ? m_skin.PageProperties.size() : m_skin.PopUpProperties.size());
-    if (active < 0 || active >= count)
+    if (active < 0 || active >= m_skin.rows(surface).size())
         return {};
     const QStringList lostButtons = SkinEdits::removePlane(m_skin, surface, active);
-    setActivePage(0, QLatin1String(kindWord(surface)));
+    setActivePage(0, surface);
     markSkinModified();
     return lostButtons;
 }

@@ -34,6 +34,7 @@ public:
     // --- the active page and popup
     // kind "page" or "popup", letter case ignored; any other kind changes nothing.
     void setActivePage(int index, const QString &kind);
+    void setActivePage(int index, Surface surface);
     int ActivePage() const { return m_activePage; }
     int ActivePopup() const { return m_activePopup; }
     // The plane every element operation uses: the active popup while a popup is shown

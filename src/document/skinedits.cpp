@@ -10,27 +10,12 @@ namespace SkinEdits {
 
 namespace {
 
-QList<PageRow> &rowsOf(Skin &skin, Surface surface)
-{
-    return surface == Surface::Page ? skin.PageProperties : skin.PopUpProperties;
-}
-
-const QList<PageRow> &rowsOf(const Skin &skin, Surface surface)
-{
-    return surface == Surface::Page ? skin.PageProperties : skin.PopUpProperties;
-}
-
 // The lists with one entry per page or popup besides the rows and the tables.
 QList<QList<QByteArray> *> textEntries(Skin &skin, Surface surface)
 {
     if (surface == Surface::Page)
-        return {&skin.FullscreenProperties, &skin.BackgroundProperties};
-    return {&skin.PopupBackgroundProperties};
-}
-
-QList<bool> &loadingErrors(Skin &skin, Surface surface)
-{
-    return surface == Surface::Page ? skin.PageLoadingError : skin.PopupLoadingError;
+        return {&skin.FullscreenProperties, &skin.backgrounds(surface)};
+    return {&skin.backgrounds(surface)};
 }
 
 QSet<QString> folderEntries(const QString &folder)
@@ -57,12 +42,9 @@ bool isNumber(const QByteArray &text)
 
 QString describe(const Skin &skin, const ElementKind &kind, int plane, int slot)
 {
-    const PageRow row = rowsOf(skin, kind.surface).value(plane);
+    const PageRow row = skin.rows(kind.surface).value(plane);
     const QString name = QString::fromLatin1(row.Name.isEmpty() ? row.File : row.Name);
-    return QStringLiteral("%1 \"%2\": %3 %4")
-        .arg(kind.surface == Surface::Page ? QStringLiteral("page") : QStringLiteral("popup"), name,
-             kind.identifierText())
-        .arg(slot);
+    return QStringLiteral("%1 \"%2\": %3 %4").arg(surfaceWord(kind.surface), name, kind.identifierText()).arg(slot);
 }
 
 // Buttons show a page or popup by its number from 1; after plane `removed` went, the
@@ -113,12 +95,12 @@ QByteArray freeFileName(const Skin &skin, Surface surface, int from)
 
 int addPlane(Skin &skin, Surface surface)
 {
-    QList<PageRow> &rows = rowsOf(skin, surface);
+    QList<PageRow> &rows = skin.rows(surface);
     const int index = int(rows.size());
     rows.append(PageRow{QByteArray::number(index), freeFileName(skin, surface, index), {}});
     for (QList<QByteArray> *entries : textEntries(skin, surface))
         entries->resize(index + 1);
-    loadingErrors(skin, surface).resize(index + 1);
+    skin.loadingErrors(surface).resize(index + 1);
     for (const ElementKind *kind : ElementKinds::inFileOrder(surface))
         skin.table(*kind).resize(index + 1, kind->slotsAfterAdding);
     return index;
@@ -126,7 +108,7 @@ int addPlane(Skin &skin, Surface surface)
 
 QStringList removePlane(Skin &skin, Surface surface, int index)
 {
-    QList<PageRow> &rows = rowsOf(skin, surface);
+    QList<PageRow> &rows = skin.rows(surface);
     if (index < 0 || index >= rows.size())
         return {};
     skin.DeleteFiles << rows.at(index).File;
@@ -135,7 +117,7 @@ QStringList removePlane(Skin &skin, Surface surface, int index)
         if (index < entries->size())
             entries->removeAt(index);
     }
-    QList<bool> &errors = loadingErrors(skin, surface);
+    QList<bool> &errors = skin.loadingErrors(surface);
     if (index < errors.size())
         errors.removeAt(index);
     for (const ElementKind *kind : ElementKinds::inFileOrder(surface))
@@ -185,7 +167,7 @@ Result checkRoom(const Skin &skin, const ElementKind &kind, int plane)
     return Result::failure(QStringLiteral("No room for another element:"),
                            QStringLiteral("This %1 holds all the %2 elements of the kind \"%3\" it can. Remove one "
                                           "first.")
-                               .arg(kind.surface == Surface::Page ? QStringLiteral("page") : QStringLiteral("popup"))
+                               .arg(surfaceWord(kind.surface))
                                .arg(skin.table(kind).slotCount())
                                .arg(QLatin1String(kind.drawerCaption)));
 }

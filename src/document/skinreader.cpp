@@ -334,22 +334,22 @@ Result SkinReader::readMainSkinFile(const QString &mainSkinFilePath, Skin &skin,
 void SkinReader::readPageFiles(Skin &skin, const Progress &progress)
 {
     skin.sizePageTables();
-    readPlaneFiles(skin, Surface::Page, skin.PageLoadingError, &skin.FullscreenProperties,
-                   skin.BackgroundProperties, progress);
+    readPlaneFiles(skin, Surface::Page, progress);
 }
 
 void SkinReader::readPopupFiles(Skin &skin, const Progress &progress)
 {
     skin.sizePopupTables();
-    readPlaneFiles(skin, Surface::Popup, skin.PopupLoadingError, nullptr,
-                   skin.PopupBackgroundProperties, progress);
+    readPlaneFiles(skin, Surface::Popup, progress);
 }
 
-void SkinReader::readPlaneFiles(Skin &skin, Surface surface, QList<bool> &loadingErrors,
-                                QList<QByteArray> *fullscreen, QList<QByteArray> &backgrounds,
-                                const Progress &progress)
+void SkinReader::readPlaneFiles(Skin &skin, Surface surface, const Progress &progress)
 {
-    const QList<PageRow> &rows = surface == Surface::Page ? skin.PageProperties : skin.PopUpProperties;
+    const QList<PageRow> &rows = skin.rows(surface);
+    QList<bool> &loadingErrors = skin.loadingErrors(surface);
+    QList<QByteArray> &backgrounds = skin.backgrounds(surface);
+    // Popups have no full-screen mode.
+    QList<QByteArray> *fullscreen = surface == Surface::Page ? &skin.FullscreenProperties : nullptr;
     PlaneReader reader(skin, surface);
     const int last = int(rows.size()) - 1;
     for (int plane = 0; plane <= last; ++plane) {

@@ -28,7 +28,5 @@ public:
 private:
     // Reads the file of every page or popup into its plane of the surface's tables; a
     // missing file marks its row.
-    static void readPlaneFiles(Skin &skin, Surface surface, QList<bool> &loadingErrors,
-                               QList<QByteArray> *fullscreen, QList<QByteArray> &backgrounds,
-                               const Progress &progress);
+    static void readPlaneFiles(Skin &skin, Surface surface, const Progress &progress);
 };

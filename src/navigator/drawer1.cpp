@@ -298,8 +298,9 @@ int Drawer1::rowOfSlot(int slot) const
 QStringList Drawer1::itemTexts(bool popups) const
 {
     const Skin &skin = m_document.skin();
-    const QList<PageRow> &rows = popups ? skin.PopUpProperties : skin.PageProperties;
-    const QList<bool> &missing = popups ? skin.PopupLoadingError : skin.PageLoadingError;
+    const Surface surface = popups ? Surface::Popup : Surface::Page;
+    const QList<PageRow> &rows = skin.rows(surface);
+    const QList<bool> &missing = skin.loadingErrors(surface);
     QStringList texts;
     for (int i = 0; i < rows.size(); ++i) {
         // A popup without a name goes by its file.
@@ -321,12 +322,21 @@ bool Drawer1::fillTableItems(const QString &kind)
         TableItems->setAccessibleName(popups ? QStringLiteral("Popups") : QStringLiteral("Pages"));
     }
     showScrollBarAbove(TableItems, ItemRowsWithoutScrollBar);
-    if (TableItems->count() > 0) {
-        const int active = popups ? m_document.ActivePopup() : m_document.ActivePage();
-        selectRow(TableItems, active >= 0 && active < TableItems->count() ? active : 0);
-    }
+    if (TableItems->count() > 0)
+        selectActiveItem(popups);
     TableItems_Change();
     return true;
+}
+
+bool Drawer1::fillTableItems(Surface surface)
+{
+    return fillTableItems(surface == Surface::Page ? QStringLiteral("Pages") : QStringLiteral("PopUp"));
+}
+
+void Drawer1::selectActiveItem(bool popups)
+{
+    const int active = popups ? m_document.ActivePopup() : m_document.ActivePage();
+    selectRow(TableItems, active >= 0 && active < TableItems->count() ? active : 0);
 }
 
 bool Drawer1::filterElements()
@@ -449,8 +459,8 @@ void Drawer1::showSkin()
         PopupMenuItems->setCurrentIndex(popupsOnly ? PopupsChosen : PagesChosen);
     }
     m_document.setPopupMode(popupsOnly);
-    m_document.setActiveSurface(popupsOnly ? Surface::Popup : Surface::Page);
-    fillTableItems(popupsOnly ? QStringLiteral("PopUp") : QStringLiteral("Pages"));
+    m_document.setActiveSurface(chosenSurface());
+    fillTableItems(popupsOnly ? Surface::Popup : Surface::Page);
     setGUI();
     setButtons();
 }
@@ -482,8 +492,8 @@ void Drawer1::PopupMenuItems_Change()
     const bool popups = isPopupsChosen();
     // Leaving popups takes the popup off the editor.
     m_document.setPopupMode(popups);
-    m_document.setActiveSurface(popups ? Surface::Popup : Surface::Page);
-    fillTableItems(popups ? QStringLiteral("PopUp") : QStringLiteral("Pages"));
+    m_document.setActiveSurface(chosenSurface());
+    fillTableItems(chosenSurface());
 }
 
 void Drawer1::TableItems_Change()
@@ -492,15 +502,14 @@ void Drawer1::TableItems_Change()
     if (selected.isEmpty()) {
         // The selection cannot be cleared: the active page or popup stays chosen.
         if (TableItems->count() > 0) {
-            const int active = isPopupsChosen() ? m_document.ActivePopup() : m_document.ActivePage();
-            selectRow(TableItems, active >= 0 && active < TableItems->count() ? active : 0);
+            selectActiveItem(isPopupsChosen());
             TableItems_Change();
             return;
         }
     } else {
         const int row = TableItems->row(selected.first());
         const Surface surface = chosenSurface();
-        m_document.setActivePage(row, surface == Surface::Page ? QStringLiteral("page") : QStringLiteral("popup"));
+        m_document.setActivePage(row, surface);
         m_document.requestRebuild(surface);
     }
     setButtons();
@@ -518,7 +527,7 @@ void Drawer1::TableElements_Change()
     if (!selected.isEmpty() && kind && !m_following) {
         // The row's own slot, which is the row number only while no slot is half empty.
         m_following = true;
-        m_document.setSelection(kind->identifierText(), selected.first()->data(Qt::UserRole).toInt());
+        m_document.setSelection(kind->identifierText(), slotOfRow(TableElements->row(selected.first())));
         m_document.initializeElementArr();
         m_following = false;
     }
@@ -553,10 +562,8 @@ void Drawer1::AddButton_Action()
     } else {
         const Surface surface = chosenSurface();
         const int active = m_document.getActivePage();
-        const int count = int(surface == Surface::Page ? m_document.skin().PageProperties.size()
-                                                       : m_document.skin().PopUpProperties.size());
         // Elements need a page or popup to hold them.
-        if (active >= 0 && active < count) {
+        if (active >= 0 && active < m_document.skin().rows(surface).size()) {
             for (int position = 0; const ElementKind *kind = ElementKinds::atDrawerFilter(surface, position);
                  ++position) {
                 if (kind->perPage > 0 && SkinEdits::elementCount(m_document.skin(), *kind, active) >= kind->perPage)
@@ -599,7 +606,7 @@ void Drawer1::addPlane(Surface surface)
     m_document.addPlane(surface);
     openPlaneDialog(surface);
     // What the dialog's OK does: the list shows the new one, which the editor shows.
-    fillTableItems(surface == Surface::Page ? QStringLiteral("Pages") : QStringLiteral("PopUp"));
+    fillTableItems(surface);
 }
 
 void Drawer1::addElement(const ElementKind &kind)
@@ -639,9 +646,9 @@ void Drawer1::removePlane(Surface surface)
 {
     const QStringList lostButtons = m_document.removeActivePlane(surface);
     const bool pages = surface == Surface::Page;
-    fillTableItems(pages ? QStringLiteral("Pages") : QStringLiteral("PopUp"));
+    fillTableItems(surface);
     // With nothing left to choose, nothing of the removed one may stay on screen.
-    if ((pages ? m_document.skin().pageCounter() : m_document.skin().popupCounter()) < 0)
+    if (m_document.skin().rows(surface).isEmpty())
         m_document.requestRebuild(surface);
     if (!lostButtons.isEmpty()) {
         Validation::ErrorMessage(

@@ -39,6 +39,7 @@ public:
     // Lists the pages ("Pages") or popups ("PopUp"), letter case ignored, and selects the
     // active one, which shows it; any other kind leaves the list empty.
     bool fillTableItems(const QString &kind);
+    bool fillTableItems(Surface surface);
     // Lists the elements of the chosen kind on the active page or popup.
     bool filterElements();
     bool listElements(const ElementKind &kind);
@@ -89,6 +90,8 @@ private:
     void placeControls();
     // Selects a row without the list's own notification; the caller runs the handler.
     static void selectRow(QListWidget *list, int row);
+    // Selects the active page's or popup's row, the first when that is not listed.
+    void selectActiveItem(bool popups);
     // The row of TableElements that lists a slot; -1 for none.
     int rowOfSlot(int slot) const;
     // Moves the lists to the element the document selected, or clears the element list's
