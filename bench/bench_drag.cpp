@@ -1,18 +1,13 @@
 // Drags an element across a maximal page at 200 % and prints what one drag event costs:
 // the handling alone, and with the repaint that follows it.
 
-#include "document/skindocument.h"
 #include "editor/elementcanvas.h"
 #include "editor/mainwindow.h"
 #include "maximalpage.h"
-#include "scriptedprompts.h"
-#include "widgets/viewoptions.h"
 
 #include <QApplication>
-#include <QCursor>
 #include <QElapsedTimer>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
@@ -46,16 +41,9 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
-    QTemporaryDir folder;
-    SkinDocument document;
-    document.installSkin(Skin());
-    ViewOptions view;
-    ScriptedPrompts prompts;
-    MainWindow editor(document, view, prompts);
-    BenchPage::buildMaximalPage(document, folder.path());
-    editor.show();
-    QCursor::setPos(editor.frameGeometry().bottomRight() + QPoint(300, 300));
-    view.setZoomFaktor(2.0);
+    BenchPage::Editor bench;
+    MainWindow &editor = bench.window;
+    bench.view.setZoomFaktor(2.0);
     editor.PageAction();
     QCoreApplication::processEvents();
     ElementCanvas *grabbed = editor.Canvas3().value(0);

@@ -1,19 +1,13 @@
 // Rebuilds a page that holds every kind of element at every slot, and prints the time
 // beside its floor: decoding the same BMP files with QImage alone.
 
-#include "document/skindocument.h"
 #include "editor/mainwindow.h"
 #include "maximalpage.h"
-#include "scriptedprompts.h"
-#include "widgets/viewoptions.h"
 
 #include <QApplication>
-#include <QCursor>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -65,25 +59,15 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
-    QTemporaryDir folder;
-    SkinDocument document;
-    document.installSkin(Skin());
-    ViewOptions view;
-    ScriptedPrompts prompts;
-    MainWindow editor(document, view, prompts);
-    const QStringList files = BenchPage::buildMaximalPage(document, folder.path());
-    editor.show();
-    // Away from the window, so that showing and hiding controls finds nothing under the
-    // mouse, wherever the platform put the window.
-    QCursor::setPos(editor.frameGeometry().bottomRight() + QPoint(300, 300));
+    BenchPage::Editor bench;
 
-    const double floor = decodeFloorMs(files);
+    const double floor = decodeFloorMs(bench.files);
     std::printf("PageAction on a page of 140 pictures (100 with masks), 20 labels, a today view; median of %d runs\n",
                 Runs);
     std::printf("%-6s %12s %12s %8s\n", "zoom", "PageAction", "decode only", "ratio");
     for (double zoom : {1.0, 2.0}) {
-        view.setZoomFaktor(zoom);
-        const double ms = pageActionMs(editor);
+        bench.view.setZoomFaktor(zoom);
+        const double ms = pageActionMs(bench.window);
         std::printf("%4.0f %% %9.2f ms %9.2f ms %8.2f\n", zoom * 100, ms, floor, ms / floor);
     }
     return 0;

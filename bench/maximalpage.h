@@ -4,10 +4,15 @@
 // own, in a folder of their own.
 
 #include "document/skindocument.h"
+#include "editor/mainwindow.h"
+#include "scriptedprompts.h"
+#include "widgets/viewoptions.h"
 
+#include <QCursor>
 #include <QDir>
 #include <QImage>
 #include <QStringList>
+#include <QTemporaryDir>
 
 namespace BenchPage {
 
@@ -61,5 +66,27 @@ inline QStringList buildMaximalPage(SkinDocument &document, const QString &folde
     skin.TodayProperties.setRecord(0, 0, {"40", "120", "222222", "E21313", "3388CC", "50"});
     return files;
 }
+
+// The editor window, shown, with the maximal page in the document. Make it after the
+// QApplication.
+struct Editor
+{
+    Editor()
+    {
+        document.installSkin(Skin());
+        files = buildMaximalPage(document, folder.path());
+        window.show();
+        // Away from the window, so that showing and hiding controls finds nothing under
+        // the mouse, wherever the platform put the window.
+        QCursor::setPos(window.frameGeometry().bottomRight() + QPoint(300, 300));
+    }
+
+    QTemporaryDir folder;
+    SkinDocument document;
+    ViewOptions view;
+    ScriptedPrompts prompts;
+    MainWindow window{document, view, prompts};
+    QStringList files; // every picture of the page
+};
 
 }

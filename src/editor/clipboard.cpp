@@ -77,10 +77,7 @@ void MainWindow::paste(QPoint at)
     }
     m_document.setSelection(CopyElement, slot);
     m_document.setElementArr(CopyArr);
-    const QPoint offset = skinOffset(*kind);
-    m_document.setElementValue(kind->xColumn(), m_view.setRoundZoomValue(at.x(), QByteArray::number(offset.x())));
-    m_document.setElementValue(kind->yColumn(), m_view.setRoundZoomValue(at.y() - CanvasBorderTop,
-                                                                         QByteArray::number(offset.y())));
+    setElementPosition(*kind, at);
     m_document.setElement();
     m_document.requestRebuild(kind->surface);
 }

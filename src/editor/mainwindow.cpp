@@ -254,12 +254,10 @@ bool MainWindow::initializeCanvas(int index, ElementCanvas *canvas, const QStrin
     PicMouseDiffX = int(mouse.x() - (offset.x() + x) * z);
     PicMouseDiffY = int(mouse.y() - ((offset.y() + y) * z + CanvasBorderTop));
 
-    const int top = ActiveCanvas->y() - CanvasBorderTop;
-    const QByteArray shownY = m_view.setRoundZoomValue(top, QByteArray::number(offset.y()));
-    const QByteArray shownX = kind->isInsidePopup()
-        ? m_view.setRoundZoomValue(ActiveCanvas->x(), QByteArray::number(offset.x()))
-        : QByteArray::number(x);
-    emit positionChanged(QString::fromLatin1(shownX), QString::fromLatin1(shownY));
+    const SkinPosition shown = skinPosition(*kind, ActiveCanvas->pos());
+    // A page element shows its X as stored.
+    const QByteArray shownX = kind->isInsidePopup() ? shown.x : QByteArray::number(x);
+    emit positionChanged(QString::fromLatin1(shownX), QString::fromLatin1(shown.y));
 
     if (contextual && kind->form != ElementForm::Location) {
         openContextualMenu1(QStringLiteral("Copy"), mouse);
@@ -274,22 +272,14 @@ bool MainWindow::deinitializeCanvas()
     if (!ActiveCanvas)
         return true;
     const QPoint position = ActiveCanvas->pos();
-    if (ActiveCanvasObject) {
+    if (ActiveCanvasObject)
         ActiveCanvasObject->move(position);
-        ActiveCanvasObject->setEnabled(true);
-        ActiveCanvasObject->show();
-    }
-    hideSelectionCanvas();
-    discard(ActiveCanvas);
-    ActiveCanvas = nullptr;
+    putBackSelection();
 
     const ElementKind *kind = ElementKinds::find(m_document.ActiveElement());
     if (!kind)
         return true;
-    const QPoint offset = skinOffset(*kind);
-    m_document.setElementValue(kind->xColumn(), m_view.setRoundZoomValue(position.x(), QByteArray::number(offset.x())));
-    m_document.setElementValue(kind->yColumn(), m_view.setRoundZoomValue(position.y() - CanvasBorderTop,
-                                                                       QByteArray::number(offset.y())));
+    setElementPosition(*kind, position);
     // Labels write themselves back when their own gesture ends.
     if (kind->form != ElementForm::Label)
         m_document.setElement();

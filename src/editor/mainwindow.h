@@ -14,6 +14,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 class ElementCanvas;
 class MyStaticText;
@@ -183,6 +184,18 @@ private:
     const ElementKind *pasteKind() const;
     void paste(QPoint at);
     void showPosition(const ElementKind &kind, QPoint windowPos);
+    // A window position as a kind's X and Y in skin pixels, as the files hold them.
+    struct SkinPosition
+    {
+        QByteArray x;
+        QByteArray y;
+    };
+    SkinPosition skinPosition(const ElementKind &kind, QPoint windowPos) const;
+    // Puts a window position into the working copy's X and Y.
+    void setElementPosition(const ElementKind &kind, QPoint windowPos);
+    // The rectangle, in window pixels, that the selected element is dragged within;
+    // none while it has nothing to stay in.
+    std::optional<QRectF> dragArea(const ElementKind &kind) const;
     // Where a kind's elements go: page elements relative to the page area, popup
     // elements to the popup's location.
     struct Placement

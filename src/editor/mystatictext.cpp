@@ -7,6 +7,9 @@
 #include <QApplication>
 #include <QPainter>
 
+#include <optional>
+#include <utility>
+
 MyStaticText::MyStaticText(const QString &identifier, int slot, QWidget *parent)
     : QLabel(parent)
     , m_identifier(identifier)
@@ -121,6 +124,28 @@ bool MyStaticText::checkBorderY(double top, const QRectF &area) const
     return area.top() <= top && top + height() <= area.bottom();
 }
 
+namespace {
+
+// One axis of a resize: the grabbed edge (the start edge, or the end edge) of a span
+// moves by `delta` while it stays inside [areaStart, areaEnd] and leaves the span at
+// least a pixel long; the other edge stays. The new start and length, or none.
+std::optional<std::pair<int, int>> resizedSpan(int start, int length, int delta, bool startEdge, double areaStart,
+                                               double areaEnd)
+{
+    int newStart = start;
+    int newEnd = start + length;
+    if (startEdge)
+        newStart += delta;
+    else
+        newEnd += delta;
+    const bool inside = startEdge ? newStart >= areaStart : newEnd <= areaEnd;
+    if (!inside || newEnd - newStart < 1)
+        return std::nullopt;
+    return std::pair{newStart, newEnd - newStart};
+}
+
+} // namespace
+
 void MyStaticText::dragElement(QPoint global, const QRectF &area)
 {
     const int dx = global.x() - m_intStartX;
@@ -132,29 +157,15 @@ void MyStaticText::dragElement(QPoint global, const QRectF &area)
         if (checkBorderY(m_intStartTop + dy, area))
             box.moveTop(m_intStartTop + dy);
     } else if (m_intModus != None) {
-        const int right = m_intStartLeft + m_intStartWidth;
-        const int bottom = m_intStartTop + m_intStartHeight;
         const bool leftEdge = m_intModus == TopLeft || m_intModus == BottomLeft;
         const bool topEdge = m_intModus == TopLeft || m_intModus == TopRight;
-        // Each grabbed edge follows the mouse while it stays inside the area and leaves
-        // the label at least a pixel wide and high; the other edges stay.
-        if (leftEdge) {
-            const int left = m_intStartLeft + dx;
-            if (left >= area.left() && right - left >= 1)
-                box.setLeft(left);
-        } else {
-            const int newRight = right + dx;
-            if (newRight <= area.right() && newRight - m_intStartLeft >= 1)
-                box.setRight(newRight - 1);
+        if (const auto span = resizedSpan(m_intStartLeft, m_intStartWidth, dx, leftEdge, area.left(), area.right())) {
+            box.setLeft(span->first);
+            box.setWidth(span->second);
         }
-        if (topEdge) {
-            const int top = m_intStartTop + dy;
-            if (top >= area.top() && bottom - top >= 1)
-                box.setTop(top);
-        } else {
-            const int newBottom = bottom + dy;
-            if (newBottom <= area.bottom() && newBottom - m_intStartTop >= 1)
-                box.setBottom(newBottom - 1);
+        if (const auto span = resizedSpan(m_intStartTop, m_intStartHeight, dy, topEdge, area.top(), area.bottom())) {
+            box.setTop(span->first);
+            box.setHeight(span->second);
         }
     }
     if (box != geometry())

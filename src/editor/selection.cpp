@@ -126,10 +126,22 @@ bool MainWindow::dragCanvas(QPoint mouse)
 
 void MainWindow::showPosition(const ElementKind &kind, QPoint windowPos)
 {
+    const SkinPosition position = skinPosition(kind, windowPos);
+    emit positionChanged(QString::fromLatin1(position.x), QString::fromLatin1(position.y));
+}
+
+MainWindow::SkinPosition MainWindow::skinPosition(const ElementKind &kind, QPoint windowPos) const
+{
     const QPoint offset = skinOffset(kind);
-    const QByteArray x = m_view.setRoundZoomValue(windowPos.x(), QByteArray::number(offset.x()));
-    const QByteArray y = m_view.setRoundZoomValue(windowPos.y() - CanvasBorderTop, QByteArray::number(offset.y()));
-    emit positionChanged(QString::fromLatin1(x), QString::fromLatin1(y));
+    return {m_view.setRoundZoomValue(windowPos.x(), QByteArray::number(offset.x())),
+            m_view.setRoundZoomValue(windowPos.y() - CanvasBorderTop, QByteArray::number(offset.y()))};
+}
+
+void MainWindow::setElementPosition(const ElementKind &kind, QPoint windowPos)
+{
+    const SkinPosition position = skinPosition(kind, windowPos);
+    m_document.setElementValue(kind.xColumn(), position.x);
+    m_document.setElementValue(kind.yColumn(), position.y);
 }
 
 QRect MainWindow::pageArea() const
@@ -153,41 +165,47 @@ QSize draggedSize(const ElementCanvas *canvas, bool insidePopup)
     return canvas->size();
 }
 
+// Whether a span from `start`, `length` long, lies within the area's span; with
+// `clearOfLast` it must also leave the area's last pixel free.
+bool fitsWithin(double start, int length, double areaStart, double areaLength, bool clearOfLast)
+{
+    const double end = start + length;
+    const double areaEnd = areaStart + areaLength;
+    return start >= areaStart && (clearOfLast ? end < areaEnd : end <= areaEnd);
+}
+
 } // namespace
+
+std::optional<QRectF> MainWindow::dragArea(const ElementKind &kind) const
+{
+    if (!kind.isInsidePopup())
+        return QRectF(pageArea());
+    if (!PopupBackground)
+        return std::nullopt;
+    const QPoint at = popupLocation();
+    return QRectF(at.x() * zoom(), CanvasBorderTop + at.y() * zoom(), PopupBackground->width(),
+                  PopupBackground->height());
+}
 
 bool MainWindow::checkCanvasBorderX(int left) const
 {
     const ElementKind *kind = ElementKinds::find(m_document.ActiveElement());
-    if (!kind)
+    const std::optional<QRectF> area = kind ? dragArea(*kind) : std::nullopt;
+    if (!area)
         return false;
     const int w = draggedSize(ActiveCanvasObject, kind->isInsidePopup()).width();
-    if (kind->isInsidePopup()) {
-        if (!PopupBackground)
-            return false;
-        const double popupLeft = popupLocation().x() * zoom();
-        return popupLeft <= left && left <= popupLeft + PopupBackground->width() - w;
-    }
-    const QRect area = pageArea();
-    // Page elements never cover the page area's last column; the popup itself may.
-    if (kind->surface == Surface::Page)
-        return left >= area.left() && left + w < area.left() + area.width();
-    return left >= area.left() && left + w <= area.left() + area.width();
+    // Page elements never cover the page area's last column; the popup and its elements may.
+    return fitsWithin(left, w, area->left(), area->width(), kind->surface == Surface::Page);
 }
 
 bool MainWindow::checkCanvasBorderY(int top) const
 {
     const ElementKind *kind = ElementKinds::find(m_document.ActiveElement());
-    if (!kind)
+    const std::optional<QRectF> area = kind ? dragArea(*kind) : std::nullopt;
+    if (!area)
         return false;
     const int h = draggedSize(ActiveCanvasObject, kind->isInsidePopup()).height();
-    if (kind->isInsidePopup()) {
-        if (!PopupBackground)
-            return false;
-        const double popupTop = CanvasBorderTop + popupLocation().y() * zoom();
-        return popupTop <= top && top <= popupTop + PopupBackground->height() - h;
-    }
-    const QRect area = pageArea();
-    return top >= area.top() && top + h <= area.top() + area.height();
+    return fitsWithin(top, h, area->top(), area->height(), false);
 }
 
 void MainWindow::finishDrag()
@@ -325,10 +343,7 @@ void MainWindow::writeLabel(MyStaticText *label)
     const ElementKind *kind = ElementKinds::find(label->identifier());
     if (!kind)
         return;
-    const QPoint offset = skinOffset(*kind);
-    m_document.setElementValue(LabelColumn::X, m_view.setRoundZoomValue(label->x(), QByteArray::number(offset.x())));
-    m_document.setElementValue(LabelColumn::Y, m_view.setRoundZoomValue(label->y() - CanvasBorderTop,
-                                                                        QByteArray::number(offset.y())));
+    setElementPosition(*kind, label->pos());
     m_document.setElementValue(LabelColumn::Width, m_view.setRoundZoomValue(label->width()));
     m_document.setElementValue(LabelColumn::Height, m_view.setRoundZoomValue(label->height()));
     m_document.setElement();
