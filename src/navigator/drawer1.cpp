@@ -685,10 +685,17 @@ void Drawer1::followSelection()
     } else if (kind->form == ElementForm::Location) {
         TabSkin->setCurrentIndex(SkinTab);
     } else if (kind->surface == chosenSurface()) {
-        // Each change runs its handler, which lists the elements afresh.
-        TabSkin->setCurrentIndex(ElementsTab);
-        PopupElements->setCurrentIndex(kind->drawerFilter);
-        if (rowOfSlot(slot) < 0)
+        const bool tabChanges = TabSkin->currentIndex() != ElementsTab;
+        const bool filterChanges = PopupElements->currentIndex() != kind->drawerFilter;
+        {
+            // Their handlers would each list the elements afresh: once is enough.
+            const QSignalBlocker tabs(TabSkin);
+            const QSignalBlocker filter(PopupElements);
+            TabSkin->setCurrentIndex(ElementsTab);
+            PopupElements->setCurrentIndex(kind->drawerFilter);
+        }
+        showTab(ElementsTab);
+        if (tabChanges || filterChanges || rowOfSlot(slot) < 0)
             filterElements();
         selectRow(TableElements, rowOfSlot(slot));
     }
